@@ -1,0 +1,34 @@
+# make run   - install what is missing, build, start Tonalith
+# make test  - install what is missing, build, run every test
+JOBS ?= $(shell nproc)
+BUILD ?= build
+
+.PHONY: setup build run test sanitize-test bench clean
+
+setup:
+	@bash scripts/setup.sh
+
+build: setup
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake --build $(BUILD) -j $(JOBS)
+
+run: build
+	./$(BUILD)/app/tonalith
+
+test: build
+	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+
+# The same tests built with AddressSanitizer and UndefinedBehaviorSanitizer.
+sanitize-test: setup
+	cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DTONALITH_SANITIZE=ON -DTONALITH_BENCHMARKS=OFF
+	cmake --build build-asan -j $(JOBS)
+	cd build-asan && ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
+	  LSAN_OPTIONS=suppressions=$(CURDIR)/scripts/lsan.supp:print_suppressions=0 \
+	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+	  ctest --output-on-failure -j $(JOBS)
+
+bench: build
+	@for b in $(BUILD)/benchmarks/*_bench; do echo "== $$b"; $$b; done
+
+clean:
+	rm -rf $(BUILD) build-asan

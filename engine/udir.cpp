@@ -1,0 +1,3 @@
+#include "engine/udir.h"
+
+bool g_bUserDirModified = false;
