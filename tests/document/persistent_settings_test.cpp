@@ -16,7 +16,7 @@ using Field = std::function<std::int64_t(const PersistentSettings&)>;
 PersistentSettings Customised()
 {
     PersistentSettings s;
-    s.m_wExp = 0x0005;
+    s.m_wExp = 0x8005;
     s.m_bIncHis = 0;
     s.m_strMidiOutName = "Synth, port 2";
     s.m_nInstr = 3000;
@@ -62,17 +62,66 @@ TEST(PersistentSettings, FreshUserGetsTheDefaults)
     EXPECT_EQ(loaded, PersistentSettings{});
     EXPECT_EQ(loaded.m_placement.m_rcNormal, (WindowRect{10, 10, 500, 400}));
     EXPECT_EQ(document::ChooseShowCommand(loaded.m_placement), ShowCommand::Normal);
-    EXPECT_TRUE(loaded.m_placement.m_bToolbar);
-    EXPECT_TRUE(loaded.m_placement.m_bStatusBar);
-    EXPECT_EQ(loaded.m_wExp, 0);  // Reduced Span, six diagrams a row
-    EXPECT_EQ(loaded.m_bIncHis, 1);
-    EXPECT_EQ(loaded.m_nHisBufSz, 50);
-    EXPECT_EQ(loaded.m_nBgcol, 0xC0C0C0);
-    EXPECT_EQ(loaded.m_nInstr, 3025);
-    EXPECT_EQ(loaded.m_nGraphx, 32);
-    EXPECT_EQ(loaded.m_nApplRwsep, 2);
-    EXPECT_EQ(loaded.m_nPgtitle, 1);
-    EXPECT_EQ(loaded.m_nApplShrinkPrt, 1);
+}
+
+struct Written {
+    const char* section;
+    const char* key;
+    const char* text;
+};
+
+// The store holds exactly these values.
+void ExpectWritten(const MemorySettingsStore& store, const std::vector<Written>& rows)
+{
+    std::vector<std::pair<std::string, std::string>> expectedKeys;
+    for (const Written& row : rows) {
+        expectedKeys.emplace_back(row.section, row.key);
+        EXPECT_EQ(store.ReadString(row.section, row.key).value_or("<missing>"), row.text)
+            << row.section << "/" << row.key;
+    }
+    EXPECT_EQ(store.Keys(), expectedKeys);
+}
+
+TEST(PersistentSettings, DefaultsAsStored)
+{
+    MemorySettingsStore store;
+    document::SaveSettings(store, PersistentSettings{});
+    ExpectWritten(store, {
+        {"HTML", "appl_ap", "0"},
+        {"HTML", "appl_lmgn", "0"},
+        {"HTML", "appl_red_scale", "0"},
+        {"HTML", "appl_rwsep", "2"},
+        {"HTML", "appl_shrink_prt", "1"},
+        {"HTML", "appl_sp_ud", "0"},
+        {"HTML", "applfont", "0"},
+        {"HTML", "bgcol", "12632256"},
+        {"HTML", "txtcol", "0"},
+        {"Midi\\Output", "Name", ""},
+        {"Misc", "UdirLoc", "0"},
+        {"Misc", "deutsch", "0"},
+        {"Misc", "dur", "2500"},
+        {"Misc", "exp", "0"},
+        {"Misc", "graphx", "32"},
+        {"Misc", "instr", "3025"},
+        {"Misc", "kv_clrprev", "0"},
+        {"Misc", "kv_clrprev_kvdgm", "0"},
+        {"Misc", "nocol", "0"},
+        {"Misc", "notefret", "0"},
+        {"Misc", "sep", "30"},
+        {"Misc", "sht_names", "0"},
+        {"Misc", "snotes", "0"},
+        {"Misc", "vel", "64"},
+        {"ScratchPad", "chdtitle", "1"},
+        {"ScratchPad", "chtitle_top", "1"},
+        {"ScratchPad", "pgtitle", "1"},
+        {"Settings", "his_buf_sz", "50"},
+        {"Settings", "inc_his", "1"},
+        {"Window size", "Rect", "0010 0010 0500 0400"},
+        {"Window size", "icon", "0"},
+        {"Window size", "max", "0"},
+        {"Window size", "status", "1"},
+        {"Window size", "tool", "1"},
+    });
 }
 
 TEST(PersistentSettings, EveryValueIsWrittenUnderItsSectionAndName)
@@ -80,12 +129,7 @@ TEST(PersistentSettings, EveryValueIsWrittenUnderItsSectionAndName)
     MemorySettingsStore store;
     document::SaveSettings(store, Customised());
 
-    struct Row {
-        const char* section;
-        const char* key;
-        const char* text;
-    };
-    const std::vector<Row> rows = {
+    ExpectWritten(store, {
         {"HTML", "appl_ap", "1"},
         {"HTML", "appl_lmgn", "80"},
         {"HTML", "appl_red_scale", "1"},
@@ -99,7 +143,7 @@ TEST(PersistentSettings, EveryValueIsWrittenUnderItsSectionAndName)
         {"Misc", "UdirLoc", "1"},
         {"Misc", "deutsch", "1"},
         {"Misc", "dur", "9999"},
-        {"Misc", "exp", "5"},
+        {"Misc", "exp", "32773"},  // zero-extended
         {"Misc", "graphx", "16"},
         {"Misc", "instr", "3000"},
         {"Misc", "kv_clrprev", "1"},
@@ -120,14 +164,7 @@ TEST(PersistentSettings, EveryValueIsWrittenUnderItsSectionAndName)
         {"Window size", "max", "1"},
         {"Window size", "status", "0"},
         {"Window size", "tool", "0"},
-    };
-    std::vector<std::pair<std::string, std::string>> expectedKeys;
-    for (const Row& row : rows) {
-        expectedKeys.emplace_back(row.section, row.key);
-        EXPECT_EQ(store.ReadString(row.section, row.key).value_or("<missing>"), row.text)
-            << row.section << "/" << row.key;
-    }
-    EXPECT_EQ(store.Keys(), expectedKeys);
+    });
 }
 
 TEST(PersistentSettings, RoundTripKeepsEveryField)
