@@ -1,0 +1,36 @@
+#pragma once
+#include <memory>
+#include <string>
+
+#include "document/settings_store.h"
+
+class QSettings;
+class QString;
+
+namespace platform {
+
+// The settings in the user's INI file (~/.config/Varnoth/Tonalith.conf).
+// Section names become INI groups as they are, so "Midi\Output" stays one
+// group rather than "Output" inside "Midi". Changes reach the file when the
+// store is destroyed, or earlier at Qt's discretion.
+class QtSettingsStore final : public SettingsStore {
+public:
+    QtSettingsStore();
+    // An explicit INI file, for tests and tools.
+    explicit QtSettingsStore(const std::string& iniPath);
+    ~QtSettingsStore() override;
+
+    bool Contains(std::string_view section, std::string_view key) const override;
+    std::optional<std::string> ReadString(std::string_view section, std::string_view key) const override;
+    std::optional<std::int32_t> ReadInt(std::string_view section, std::string_view key) const override;
+    void WriteString(std::string_view section, std::string_view key, std::string_view value) override;
+    void WriteInt(std::string_view section, std::string_view key, std::int32_t value) override;
+
+    // The file behind the store.
+    std::string FileName() const;
+
+private:
+    std::unique_ptr<QSettings> m_settings;
+};
+
+}  // namespace platform
