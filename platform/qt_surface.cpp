@@ -104,6 +104,8 @@ bool QtSurface::drawEllipse(const Rect& box)
     m_painter.setBrush(QBrush(toQColor(state().brush.colour)));
     // Qt's outline covers right and bottom too; GDI's stops short of them.
     const Rect d = lpToDp(box).normalized();
+    if (d.isEmpty())
+        return m_painter.isActive();
     m_painter.drawEllipse(QRect(d.left, d.top, d.width() - 1, d.height() - 1));
     return m_painter.isActive();
 }
