@@ -223,3 +223,25 @@ int CKvwinDoc::GetContextMenuItemId(int item) const
 {
     return item == 0 ? 32824 : 0;
 }
+
+ScratchPadChordRow CKvwinDoc::GetPadRow(int row) const
+{
+    ScratchPadChordRow chord;
+    for (std::uint16_t c = 0; c < pad::Words; ++c)
+        chord.w[c] = *m_aScratchPad.At(static_cast<std::uint16_t>(row), c);
+    return chord;
+}
+
+void CKvwinDoc::SetPadRow(int row, const ScratchPadChordRow& chord)
+{
+    for (std::uint16_t c = 0; c < pad::Words; ++c)
+        *m_aScratchPad.At(static_cast<std::uint16_t>(row), c) = chord.w[c];
+}
+
+VoicingRow CKvwinDoc::GetVoicing(int row) const
+{
+    VoicingRow v;
+    for (std::uint16_t c = 0; c < voicing::kWords; ++c)
+        v[c] = *m_aVoicings.At(static_cast<std::uint16_t>(row), c);
+    return v;
+}

@@ -33,6 +33,27 @@ enum : std::uint16_t {
 constexpr int kMaxChords = 36;
 }  // namespace pad
 
+// One Scratch Pad chord as its eleven words.
+struct ScratchPadChordRow {
+    std::array<std::uint16_t, pad::Words> w{};
+
+    std::uint32_t Attributes() const
+    {
+        return static_cast<std::uint32_t>(w[pad::AttributesHigh]) << 16 | w[pad::AttributesLow];
+    }
+    void SetAttributes(std::uint32_t value)
+    {
+        w[pad::AttributesHigh] = static_cast<std::uint16_t>(value >> 16);
+        w[pad::AttributesLow] = static_cast<std::uint16_t>(value & 0xFFFF);
+    }
+    // String index 0..5 (string 1..6).
+    bool Marked(int s) const { return (Attributes() >> s) & 1; }
+    int Finger(int s) const { return static_cast<int>((Attributes() >> (6 + 3 * s)) & 7); }
+};
+
+// One found shape: frets of strings 1..6, then the window start.
+using VoicingRow = std::array<std::uint16_t, 7>;
+
 // Words of one found voicing: frets of strings 1..6, then the window start.
 namespace voicing {
 constexpr std::uint16_t kWindowStart = 6;
@@ -146,6 +167,10 @@ public:
     void OnFileSaveAsHtml();
     void OnUpdateFileSaveAsHtml(CCmdUI& ui) const;
     void OnFileLoadHtmlToScratchPad();
+
+    ScratchPadChordRow GetPadRow(int row) const;
+    void SetPadRow(int row, const ScratchPadChordRow& chord);
+    VoicingRow GetVoicing(int row) const;
 
     // The view's context menu.
     int GetContextMenuItemCount() const { return 1; }

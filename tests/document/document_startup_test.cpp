@@ -168,3 +168,21 @@ TEST_F(Startup, ConstructorDefaults)
 }
 
 }  // namespace
+
+namespace {
+
+TEST(ScratchPadChordRowTest, AttributesPackMarksAndFingers)
+{
+    ScratchPadChordRow row;
+    // String 2 marked, string 1 finger 3, string 6 finger 5 (thumb).
+    row.SetAttributes(0x2 | (3u << 6) | (5u << (6 + 15)));
+    EXPECT_EQ(row.w[pad::AttributesHigh], 0x00A0);
+    EXPECT_EQ(row.w[pad::AttributesLow], 0x00C2);
+    EXPECT_TRUE(row.Marked(1));
+    EXPECT_FALSE(row.Marked(0));
+    EXPECT_EQ(row.Finger(0), 3);
+    EXPECT_EQ(row.Finger(5), 5);
+    EXPECT_EQ(row.Finger(2), 0);
+}
+
+}  // namespace
