@@ -180,8 +180,8 @@ void TemplateBuilder::Build(QWidget& host, const DialogTemplate& dialog, const C
         if (auto* box = qobject_cast<QGroupBox*>(w))
             groupBoxes.push_back(box);
 
-        if (c.style & style::kHidden)
-            w->setHidden(true);
+        // Explicitly, since a page is built while its sheet may already show.
+        w->setHidden(c.style & style::kHidden);
         if (c.style & style::kDisabled)
             w->setEnabled(false);
         made.push_back(w);
