@@ -1,4 +1,5 @@
 #pragma once
+#include <algorithm>
 #include <array>
 #include <optional>
 #include <string>
@@ -30,7 +31,9 @@ struct DiagramGeometry {
 
     int StringX(int k) const { return W / 11 + k * (W / 6); }  // k = 0..5
     int NutY() const { return (H / 20) * 4; }
-    int FretY(int k) const { return NutY() + k * (H / 5); }    // k = 0 the nut .. 4
+    // k = 0 the nut .. 4. When H is a multiple of 20 the fourth fret falls
+    // on the edge; it is drawn just inside, so the diagram keeps four frets.
+    int FretY(int k) const { return std::min(NutY() + k * (H / 5), H - 1); }
     int StringsBottom() const { return NutY() + (H / 10) * 9; }
     // The marker of a string at a position; nothing outside the diagram.
     std::optional<DiagramBox> MarkerBox(int column, int position) const;
