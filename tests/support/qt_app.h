@@ -12,7 +12,15 @@ inline QApplication& TestApp()
     return *app;
 }
 
+#include <ostream>
+
 #include <gtest/gtest.h>
+
+// Failure messages show QStrings as text.
+inline void PrintTo(const QString& text, std::ostream* os)
+{
+    *os << '"' << text.toStdString() << '"';
+}
 
 // A fixture whose widget members can be built: the application exists first.
 struct QtTest : ::testing::Test {
