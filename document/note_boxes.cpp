@@ -4,26 +4,6 @@
 
 namespace notes {
 
-const std::array<NoteBox, kNoteBoxCount> kNoteBoxes = {{
-    {0x001, -1, 0x00, "A", nullptr},
-    {0x002, 2, 0x00, "A#", "Ais"},
-    {0x002, 1, 0x02, "Bb", "B"},
-    {0x004, -1, 0x00, "B", "H"},
-    {0x008, -1, 0x00, "C", nullptr},
-    {0x010, 6, 0x00, "C#", "Cis"},
-    {0x010, 5, 0x08, "Db", "Des"},
-    {0x020, -1, 0x00, "D", nullptr},
-    {0x040, 9, 0x00, "D#", "Dis"},
-    {0x040, 8, 0x10, "Eb", "Es"},
-    {0x080, -1, 0x00, "E", nullptr},
-    {0x100, -1, 0x00, "F", nullptr},
-    {0x200, 13, 0x00, "F#", "Fis"},
-    {0x200, 12, 0x40, "Gb", "Ges"},
-    {0x400, -1, 0x00, "G", nullptr},
-    {0x800, 16, 0x00, "G#", "Gis"},
-    {0x800, 15, 0x01, "Ab", "As"},
-}};
-
 PitchClassMask MaskFromNoteChecks(const NoteChecks& checks)
 {
     PitchClassMask mask = 0;

@@ -6,7 +6,7 @@
 #include "dialogs/diagram_geometry.h"
 #include "dialogs/diagram_widget.h"
 #include "engine/voicings.h"
-#include "tests/support/qt_app.h"
+#include "tests/support/qt_print.h"
 
 using dialogs::DiagramGeometry;
 using dialogs::DiagramHit;
@@ -113,7 +113,6 @@ int DarkAt(const QImage& image, int x, int y)
 
 TEST(DiagramWidget, AlwaysSixStringsAndFiveFrets)
 {
-    TestApp();
     // As the loops are written, 53 wide draws a seventh string past the grid,
     // and a height that is a multiple of 20 puts the fourth fret on the edge.
     for (const auto& [W, H] : std::vector<std::pair<int, int>>{{113, 127}, {53, 100}, {113, 120}}) {
@@ -136,7 +135,6 @@ TEST(DiagramWidget, AlwaysSixStringsAndFiveFrets)
 
 TEST(DiagramWidget, AnOpenStringIsARingAFrettedOneADot)
 {
-    TestApp();
     dialogs::DiagramWidget widget;
     widget.resize(113, 127);
     widget.SetEntry({64 | 1, 64 | 2, 0, 0, 0, 0, 1, 0, 0});

@@ -1,6 +1,7 @@
 // The search dialogs driven through the real widgets, on a document with
 // fake ports: each script ticks, clicks and presses as a user would.
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -17,7 +18,7 @@
 #include "dialogs/search_sheet.h"
 #include "platform/scripted_dialog_runner.h"
 #include "tests/document/doc_fixture.h"
-#include "tests/support/qt_app.h"
+#include "tests/support/qt_print.h"
 
 using namespace dialogs;
 using platform::Dialog;
@@ -61,7 +62,6 @@ QString NameUnder(QWidget& page, int column)
 }
 
 struct SearchDialogsTest : DocFixture {
-    SearchDialogsTest() { TestApp(); }
     void SetUp() override
     {
         startDoc();

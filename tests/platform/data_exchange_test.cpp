@@ -8,7 +8,7 @@
 #include "platform/data_exchange.h"
 #include "platform/scripted_dialog_runner.h"
 #include "platform/template_builder.h"
-#include "tests/support/qt_app.h"
+#include "tests/support/qt_print.h"
 #include "tests/support/signal_count.h"
 
 using namespace platform;
@@ -26,10 +26,9 @@ constexpr ControlTemplate kControls[] = {
 };
 constexpr DialogTemplate kTemplate{"Exchange", 120, 70, kControls};
 
-struct DataExchangeTest : QtTest {
+struct DataExchangeTest : ::testing::Test {
     void SetUp() override
     {
-        TestApp();
         TemplateBuilder::Build(host, kTemplate);
         host.show();
     }

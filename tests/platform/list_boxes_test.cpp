@@ -4,7 +4,7 @@
 #include <QListWidget>
 
 #include "platform/list_boxes.h"
-#include "tests/support/qt_app.h"
+#include "tests/support/qt_print.h"
 #include "tests/support/signal_count.h"
 
 using namespace platform;
@@ -21,7 +21,6 @@ QStringList Items(const QListWidget& list)
 
 TEST(ListBoxesTest, SortedInsertIgnoresCaseAndReturnsTheIndex)
 {
-    TestApp();
     QListWidget list;
     QComboBox combo;
     const std::vector<std::pair<QString, int>> inserts = {
@@ -37,7 +36,6 @@ TEST(ListBoxesTest, SortedInsertIgnoresCaseAndReturnsTheIndex)
 
 TEST(ListBoxesTest, AddStringSortsOnlySortedBoxes)
 {
-    TestApp();
     QListWidget plain, sorted;
     sorted.setProperty("sorted", true);
     for (const char* t : {"b", "A"}) {
@@ -50,7 +48,6 @@ TEST(ListBoxesTest, AddStringSortsOnlySortedBoxes)
 
 TEST(ListBoxesTest, PrefixSelectionIsCaseInsensitiveAndSilent)
 {
-    TestApp();
     QListWidget list;
     QComboBox combo;
     for (const char* t : {"Built-in Synth", "Midi Through", "midi keyboard"}) {

@@ -6,7 +6,7 @@
 
 #include "platform/property_sheet.h"
 #include "platform/scripted_dialog_runner.h"
-#include "tests/support/qt_app.h"
+#include "tests/support/qt_print.h"
 
 using namespace platform;
 
@@ -44,9 +44,7 @@ protected:
     }
 };
 
-struct PropertySheetTest : QtTest {
-    void SetUp() override { TestApp(); }
-
+struct PropertySheetTest : ::testing::Test {
     // The sheet owns its pages.
     PropertySheet* makeSheet(int start, bool noApply)
     {

@@ -12,7 +12,7 @@
 
 #include "platform/template_builder.h"
 #include "platform/up_down.h"
-#include "tests/support/qt_app.h"
+#include "tests/support/qt_print.h"
 
 using namespace platform;
 
@@ -51,7 +51,6 @@ TEST(TemplateBuilderTest, NeighboursShareTheirPixelEdges)
 
 TEST(TemplateBuilderTest, BaseUnitsFollowTheFont)
 {
-    TestApp();
     QFont small(QStringLiteral("DejaVu Sans"), 8);
     QFont large(QStringLiteral("DejaVu Sans"), 16);
     const BaseUnits s = TemplateBuilder::BaseUnitsOf(small);
@@ -79,10 +78,9 @@ constexpr ControlTemplate kControls[] = {
 };
 constexpr DialogTemplate kTemplate{"Test", 200, 110, kControls};
 
-struct BuiltHost : QtTest {
+struct BuiltHost : ::testing::Test {
     void SetUp() override
     {
-        TestApp();
         TemplateBuilder::Build(host, kTemplate);
     }
     QWidget host;
@@ -181,7 +179,6 @@ TEST_F(BuiltHost, ComboTakesItsOwnHeightAndGroupBoxesLieUnderneath)
 
 TEST(ControlTextTest, ReadsAndWritesEveryKindWithText)
 {
-    TestApp();
     QLabel label;
     QLineEdit edit;
     QPushButton button;

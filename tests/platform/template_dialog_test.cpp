@@ -5,7 +5,7 @@
 
 #include "platform/scripted_dialog_runner.h"
 #include "platform/template_dialog.h"
-#include "tests/support/qt_app.h"
+#include "tests/support/qt_print.h"
 
 using namespace platform;
 
@@ -47,8 +47,7 @@ protected:
     }
 };
 
-struct TemplateDialogTest : QtTest {
-    void SetUp() override { TestApp(); }
+struct TemplateDialogTest : ::testing::Test {
     ScriptedDialogRunner runner;
     ScopedDialogRunner scope{runner};
 };

@@ -1,21 +1,21 @@
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QToolButton>
 
 #include "platform/up_down.h"
-#include "tests/support/qt_app.h"
+#include "tests/support/qt_print.h"
 #include "tests/support/signal_count.h"
 
 using platform::UpDown;
 
 namespace {
 
-struct UpDownTest : QtTest {
+struct UpDownTest : ::testing::Test {
     void SetUp() override
     {
-        TestApp();
         arrows.setBuddy(&edit);
         arrows.setRange(1, 20);
         arrows.setPos(1);
