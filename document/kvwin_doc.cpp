@@ -1,0 +1,247 @@
+#include "document/kvwin_doc.h"
+
+#include "document/midi_texts.h"
+#include "document/persistent_settings.h"
+#include "engine/chord_names.h"
+#include "engine/chord_types.h"
+#include "engine/voicings.h"
+
+namespace {
+
+constexpr int kDefaultInstrument = 3025;
+
+int inRangeOr(int value, int lo, int hi, int fallback)
+{
+    return value >= lo && value <= hi ? value : fallback;
+}
+
+}  // namespace
+
+CKvwinDoc::CKvwinDoc(Ports ports) : m_ports(ports)
+{
+    engine::ResetMusicTables();
+    m_aFretNotes.Create(6, 17);
+    m_aVoicings.Create(152, voicing::kWords);
+    m_aScratchPad.Create(40, pad::Words);
+    BuildFretboardNotes();
+    m_bStandardTuning = true;
+    m_nMidiDevCount = static_cast<int>(m_ports.midi->NumDevs());
+}
+
+CKvwinDoc::~CKvwinDoc() = default;
+
+void CKvwinDoc::InitDocument(PersistentSettings& frame)
+{
+    m_pMainFrame = &frame;
+
+    m_nInstrument = frame.m_nInstr;
+    m_nVelocity = frame.m_nVel;
+    m_nDuration = frame.m_nDur;
+    m_nStrumDelay = frame.m_nSep;
+    m_nSnotes = frame.m_nSnotes;
+    m_nNotefret = frame.m_nNotefret;
+    m_nNocol = frame.m_nNocol;
+    m_nGraphx = frame.m_nGraphx;
+    m_nKvClrprev = frame.m_nKvClrprev;
+    m_nKvClrprevKvdgm = frame.m_nKvClrprevKvdgm;
+    m_nShtNames = frame.m_nShtNames;
+    m_nDeutsch = frame.m_nDeutsch;
+    m_nUdirLoc = frame.m_nUdirLoc;
+
+    if (m_nDeutsch)
+        SetNoteNames();
+
+    FindMidiOutDevice();
+
+    m_nInstrument = inRangeOr(m_nInstrument, 3000, 3127, kDefaultInstrument);
+    m_nVelocity = inRangeOr(m_nVelocity, 0, 127, 64);
+    m_nDuration = inRangeOr(m_nDuration, 1, 9999, 2500);
+    m_nStrumDelay = inRangeOr(m_nStrumDelay, 0, 2000, 30);
+    m_nSnotes = inRangeOr(m_nSnotes, 0, 1, 0);
+    m_nNotefret = inRangeOr(m_nNotefret, 0, 1, 0);
+    m_nNocol = inRangeOr(m_nNocol, 0, 1, 0);
+    if (m_nGraphx != 16 && m_nGraphx != 32)
+        m_nGraphx = 32;
+
+    // Size bits 0, 2, 4, 6 are grids 3, 2, 1, 0 (six down to three per row).
+    SetSizeIndex(3 - ((Exp() >> 1) & 3));
+    SetSizeCombo(6 - ((Exp() >> 1) & 3));
+
+    OpenMidi();
+    ReadUserDirectory();
+}
+
+void CKvwinDoc::FindMidiOutDevice()
+{
+    m_nMidiDevice = 0;
+    if (m_pMainFrame)
+        m_strMidiDevice = m_pMainFrame->m_strMidiOutName;
+    const std::uint32_t count = m_ports.midi->NumDevs();
+    for (std::uint32_t id = 0; id < count; ++id) {
+        ports::MidiDeviceCaps caps;
+        if (m_ports.midi->DevCaps(id, caps) == 0 && caps.name == m_strMidiDevice)
+            m_nMidiDevice = id;
+    }
+}
+
+void CKvwinDoc::ShowMidiError(const std::string& text) const
+{
+    if (m_nMidiDevCount != 0 && !text.empty())
+        m_ports.ui->MessageBox(text);
+}
+
+void CKvwinDoc::OpenMidi()
+{
+    ShowMidiError(midi::OpenErrorText(m_ports.midi->Open(m_nMidiDevice)));
+    ShowMidiError(midi::ProgramChangeErrorText(
+        m_ports.midi->ProgramChange(static_cast<std::uint8_t>(m_nInstrument + 72))));
+}
+
+void CKvwinDoc::OnCloseDocument()
+{
+    // Before start-up the copies still hold the constructor's values, which
+    // must not overwrite the user's settings.
+    if (!m_pMainFrame)
+        return;
+    PersistentSettings& frame = *m_pMainFrame;
+    frame.m_strMidiOutName = m_strMidiDevice;
+    frame.m_nInstr = m_nInstrument;
+    frame.m_nVel = m_nVelocity;
+    frame.m_nDur = m_nDuration;
+    frame.m_nSep = m_nStrumDelay;
+    frame.m_nSnotes = m_nSnotes;
+    frame.m_nNotefret = m_nNotefret;
+    frame.m_nNocol = m_nNocol;
+    frame.m_nKvClrprev = m_nKvClrprev;
+    frame.m_nKvClrprevKvdgm = m_nKvClrprevKvdgm;
+    frame.m_nShtNames = m_nShtNames;
+    frame.m_nDeutsch = m_nDeutsch;
+    frame.m_nUdirLoc = m_nUdirLoc;
+}
+
+void CKvwinDoc::DeleteContents()
+{
+    if (!m_listUserDir.empty() || g_bUserDirModified) {
+        if (g_bUserDirModified)
+            WriteUserDirectory();
+        m_listUserDir.clear();
+    }
+    ResetHistory();
+    m_ports.midi->Close();
+    m_astrFonts.clear();
+    // Otherwise the next initial update finds an empty list it thinks is complete.
+    m_bFontsEnumerated = false;
+}
+
+bool CKvwinDoc::OnNewDocument()
+{
+    DeleteContents();
+    return true;
+}
+
+void CKvwinDoc::OnFileNew()
+{
+    OnNewDocument();
+    if (!m_pMainFrame)
+        return;
+    ReadUserDirectory();
+    OpenMidi();
+}
+
+const std::string& CKvwinDoc::GetNoteName(PitchClassMask mask, std::string& name, COLORREF& colour,
+                                          int flags, bool pad) const
+{
+    return engine::GetNoteName(mask, name, colour, flags, pad,
+                               {m_wFlatFlags, m_nDeutsch != 0, m_nNocol != 0});
+}
+
+PitchClassMask CKvwinDoc::NoteNameToMask(const std::string& name)
+{
+    return engine::NoteNameToMask(name);
+}
+
+void CKvwinDoc::SetNoteNames()
+{
+    engine::SetNoteNames(m_nDeutsch != 0);
+}
+
+std::uint8_t CKvwinDoc::GetMidiProgram() const
+{
+    return engine::GetMidiProgram(m_nInstrument);
+}
+
+bool CKvwinDoc::GetChordName(PitchClassMask mask, std::string& name) const
+{
+    return engine::GetChordName(mask, name, m_listUserDir);
+}
+
+PitchClassMask CKvwinDoc::noteAt(int stringIndex, int fret) const
+{
+    if (stringIndex < 0 || stringIndex > 5 || fret < 0 || fret > 20)
+        return 0;
+    return *m_aFretNotes.At(static_cast<std::uint16_t>(stringIndex), static_cast<std::uint16_t>(fret % 12));
+}
+
+bool CKvwinDoc::BuildFretboardNotes()
+{
+    engine::BuildFretboardNotes(m_awTuning, m_aFretNotes);
+    m_bStandardTuning = engine::IsStandardTuning(m_awTuning);
+    return true;
+}
+
+void CKvwinDoc::FindVoicings(PitchClassMask mask)
+{
+    m_nSpanExtra = static_cast<std::int16_t>(Exp() & 1);
+    m_nPageCount = 0;
+    m_nVoicingCount = engine::FindVoicings(m_aFretNotes, mask, m_nSpanExtra, m_aVoicings);
+    if (m_nVoicingCount != 0) {
+        GetChordName(m_wChordMask, m_strChordTitle);
+        RecountPages();
+    } else {
+        m_strChordTitle.clear();
+    }
+    m_bSearched = true;
+}
+
+std::uint16_t CKvwinDoc::Exp() const
+{
+    return m_pMainFrame ? m_pMainFrame->m_wExp : 0;
+}
+
+void CKvwinDoc::SetExp(std::uint16_t exp)
+{
+    if (m_pMainFrame)
+        m_pMainFrame->m_wExp = exp;
+}
+
+std::string CKvwinDoc::GetContextMenuItemText(int item) const
+{
+    return item == 0 ? "Add Chord to User Directory" : std::string();
+}
+
+int CKvwinDoc::GetContextMenuItemId(int item) const
+{
+    return item == 0 ? 32824 : 0;
+}
+
+ScratchPadChordRow CKvwinDoc::GetPadRow(int row) const
+{
+    ScratchPadChordRow chord;
+    for (std::uint16_t c = 0; c < pad::Words; ++c)
+        chord.w[c] = *m_aScratchPad.At(static_cast<std::uint16_t>(row), c);
+    return chord;
+}
+
+void CKvwinDoc::SetPadRow(int row, const ScratchPadChordRow& chord)
+{
+    for (std::uint16_t c = 0; c < pad::Words; ++c)
+        *m_aScratchPad.At(static_cast<std::uint16_t>(row), c) = chord.w[c];
+}
+
+VoicingRow CKvwinDoc::GetVoicing(int row) const
+{
+    VoicingRow v;
+    for (std::uint16_t c = 0; c < voicing::kWords; ++c)
+        v[c] = *m_aVoicings.At(static_cast<std::uint16_t>(row), c);
+    return v;
+}

@@ -1,0 +1,263 @@
+#pragma once
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "document/cmd_ui.h"
+#include "document/geometry.h"
+#include "document/ports.h"
+#include "engine/pitch.h"
+#include "engine/udir.h"
+#include "engine/word_table.h"
+
+struct PersistentSettings;
+class DocsFolder;
+namespace ports {
+class SearchDialogPort;
+class OptionsDialogPort;
+class FileDialogPort;
+}  // namespace ports
+
+// Words of one Scratch Pad row.
+namespace pad {
+enum : std::uint16_t {
+    FirstFret = 0,      // 0..5: fret of strings 1..6, 21 not played
+    BaseFret = 6,
+    FlatFlags = 7,
+    NameShown = 8,
+    AttributesHigh = 9,
+    AttributesLow = 10,
+    Words = 11,
+};
+constexpr int kMaxChords = 36;
+}  // namespace pad
+
+// One Scratch Pad chord as its eleven words.
+struct ScratchPadChordRow {
+    std::array<std::uint16_t, pad::Words> w{};
+
+    std::uint32_t Attributes() const
+    {
+        return static_cast<std::uint32_t>(w[pad::AttributesHigh]) << 16 | w[pad::AttributesLow];
+    }
+    void SetAttributes(std::uint32_t value)
+    {
+        w[pad::AttributesHigh] = static_cast<std::uint16_t>(value >> 16);
+        w[pad::AttributesLow] = static_cast<std::uint16_t>(value & 0xFFFF);
+    }
+    // String index 0..5 (string 1..6).
+    bool Marked(int s) const { return (Attributes() >> s) & 1; }
+    int Finger(int s) const { return static_cast<int>((Attributes() >> (6 + 3 * s)) & 7); }
+};
+
+// One found shape: frets of strings 1..6, then the window start.
+using VoicingRow = std::array<std::uint16_t, 7>;
+
+// Words of one found voicing: frets of strings 1..6, then the window start.
+namespace voicing {
+constexpr std::uint16_t kWindowStart = 6;
+constexpr int kWords = 7;
+}  // namespace voicing
+
+inline constexpr const char* kNoChordsFoundText = "No chords found\nfor selected span";
+
+// The one document: the current chord and its voicings, pages, the Scratch
+// Pad, the history, the User Directory and working copies of the settings.
+class CKvwinDoc {
+public:
+    struct Ports {
+        ports::UiPort* ui = nullptr;
+        ports::MidiPort* midi = nullptr;
+        const ports::ScreenPort* screen = nullptr;  // may be null: no view
+        const DocsFolder* docs = nullptr;           // the user's documents folder
+        ports::SearchDialogPort* searchDialogs = nullptr;
+        ports::OptionsDialogPort* optionsDialogs = nullptr;
+        ports::FileDialogPort* fileDialogs = nullptr;
+    };
+
+    explicit CKvwinDoc(Ports ports);
+    ~CKvwinDoc();
+    CKvwinDoc(const CKvwinDoc&) = delete;
+    CKvwinDoc& operator=(const CKvwinDoc&) = delete;
+
+    // Start-up, once, before the view first paints; frame holds the loaded settings.
+    void InitDocument(PersistentSettings& frame);
+    void FindMidiOutDevice();
+    void OnCloseDocument();
+    void DeleteContents();
+    bool OnNewDocument();
+    // File New while the program runs: empties as a new document does, then
+    // gets the User Directory and MIDI back as start-up left them.
+    void OnFileNew();
+    bool IsInitialised() const { return m_pMainFrame != nullptr; }
+
+    // Music model with the document's spelling, language and colour options.
+    const std::string& GetNoteName(PitchClassMask mask, std::string& name, COLORREF& colour,
+                                   int flags = kUseCurrentSpelling, bool pad = false) const;
+    static PitchClassMask NoteNameToMask(const std::string& name);
+    void SetNoteNames();
+    std::uint8_t GetMidiProgram() const;
+    bool GetChordName(PitchClassMask mask, std::string& name) const;
+    // The note of a string at a fret for every reader but the search; 0 above fret 20.
+    PitchClassMask noteAt(int stringIndex, int fret) const;
+
+    bool BuildFretboardNotes();
+    void FindVoicings(PitchClassMask mask);
+
+    // Display size, paging and status line.
+    void StoreSizeChoice(bool fromBox);
+    void SetSizeCombo(int chordsPerRow);
+    void OnSelchangeSize(int selection);
+    void SetSizeIndex(int index);
+    void ToggleReducedSpan(bool noRedraw);
+    bool IsReducedSpan() const;
+    void OnReducedSpan() { ToggleReducedSpan(false); }
+    void RecountPages();
+    int GetChordsOnPage() const;
+    bool UpdateStatusLine();
+    std::string ComposeTuningText() const;
+    std::string WindowTitle() const;
+
+    void OnUpdateViewFirstPage(CCmdUI& ui) const;
+    void OnUpdateViewPreviousPage(CCmdUI& ui) const;
+    void OnUpdateViewNextPage(CCmdUI& ui) const;
+    void OnUpdateViewLastPage(CCmdUI& ui) const { OnUpdateViewNextPage(ui); }
+    void OnUpdateEditCopy(CCmdUI& ui) const;
+    void OnUpdateViewScratchPad(CCmdUI& ui) const;
+    void OnUpdateSearch(CCmdUI& ui) const;
+    void OnUpdateEditCopyToScratchPad(CCmdUI& ui) const;
+    void OnUpdateEditCutFromScratchPad(CCmdUI& ui) const;
+    void OnUpdateEditAttributesOfScratchPadChord(CCmdUI& ui) const;
+    void OnUpdateFileLoadHtmlToScratchPad(CCmdUI& ui) const;
+    void OnUpdateReducedSpan(CCmdUI& ui) const;
+
+    // History and clearing.
+    bool IsHistoryEnabled() const;
+    int GetHistorySize() const;
+    void TrimHistory(bool extra);
+    void ResetHistory();
+    // The common end of the search commands: search, redraw, then remember
+    // the chord or say that nothing was found.
+    void SearchNewChord(PitchClassMask mask, bool limitAppend);
+    void PushHistory(PitchClassMask mask, bool limitAppend);
+    void OnViewBack();
+    void OnViewForward();
+    void OnViewStartHistory();
+    void OnViewEndHistory();
+    void OnViewClearAll();
+    void OnViewClear();
+    void OnUpdateViewBack(CCmdUI& ui) const;
+    void OnUpdateViewForward(CCmdUI& ui) const;
+    void OnUpdateViewClearAll(CCmdUI& ui) const;
+    void OnUpdateViewClear(CCmdUI& ui) const;
+    void ClearScratchPad();
+    void SetScratchPadCount(int n);
+    void ClearSelectionRects();
+
+    // Commands that run dialogs: search (sheet, Chord Directory, User Directory).
+    void OnSearchTonalith();
+    void OnSearchChordDirectory();
+    void OnSearchUserDirectory();
+    // Options, Size and Language.
+    void OnToolsOptions();
+    void OnViewSize();
+    void OnToolsLanguage();
+    // HTML pages.
+    void OnFileSaveAsHtml();
+    void OnUpdateFileSaveAsHtml(CCmdUI& ui) const;
+    void OnFileLoadHtmlToScratchPad();
+
+    ScratchPadChordRow GetPadRow(int row) const;
+    void SetPadRow(int row, const ScratchPadChordRow& chord);
+    VoicingRow GetVoicing(int row) const;
+
+    // The view's context menu.
+    int GetContextMenuItemCount() const { return 1; }
+    int GetContextMenuItemFlags(int) const { return 0; }
+    std::string GetContextMenuItemText(int item) const;
+    int GetContextMenuItemId(int item) const;
+
+    std::uint16_t Exp() const;
+    void SetExp(std::uint16_t exp);
+    PersistentSettings* MainFrame() const { return m_pMainFrame; }
+    Ports& GetPorts() { return m_ports; }
+
+    // --- state, shared with the view, the painters and the dialogs ---
+    int m_nScale = 50;
+    int m_nScrollRowChords = 12;
+    int m_nPage = 0;
+    int m_nPageCount = 0;
+    int m_nChordsPerPage = 36;
+    int m_nVoicingCount = 0;
+    int m_nPadCount = 0;
+    PitchClassMask m_wChordMask = 0;
+    PitchClassMask m_wLastNoteMask = 0;
+    std::array<std::uint8_t, 9> m_abDiagramEntry{};
+    int m_nDiagramEntryBaseFret = 1;
+    std::int16_t m_nSpanExtra = 1;
+    std::array<PitchClassMask, 6> m_awTuning = {128, 4, 1024, 32, 1, 128};
+    std::array<std::uint8_t, 6> m_abTuningNotes = {64, 59, 55, 50, 45, 40};
+    CWord2DimArray m_aFretNotes;
+    CWord2DimArray m_aVoicings;
+    CWord2DimArray m_aScratchPad;
+    std::array<std::string, 40> m_astrPadNames;
+    std::array<std::string, 40> m_astrPadNames2;
+    std::string m_strChordTitle;
+    std::string m_strPadTitle = "Scratch Pad";
+    std::string m_strPadTitle2;
+    bool m_bSearched = false;
+    int m_nSnotes = 0;
+    int m_nNotefret = 0;
+    int m_nNocol = 0;
+    bool m_bStandardTuning = true;
+    int m_nKvClrprev = 1;
+    int m_nShtNames = 0;
+    int m_nDeutsch = 0;
+    int m_nKvClrprevKvdgm = 1;
+    int m_nUdirLoc = 0;
+    int m_nInstrument = 3025;
+    int m_nVelocity = 64;
+    int m_nDuration = 2500;
+    int m_nStrumDelay = 30;
+    std::uint32_t m_nMidiDevice = 0;
+    std::string m_strMidiDevice;
+    std::array<int, 4> m_anScale = {80, 60, 50, 40};
+    int m_nPageWidth = 11000;
+    int m_nRowHeight = 120;
+    Rect m_rcMark, m_rcMarkHit, m_rcMarkScrolled;
+    bool m_bTracking = false;
+    Point m_ptScroll, m_ptMarkScroll;
+    bool m_bMarked = false;
+    bool m_bDragging = false;
+    int m_nMarkTop = 0;
+    int m_nNumColors = -1;
+    int m_nHistoryPos = 0;
+    std::string m_strUserDirFile = "UserDir.kv";
+    std::vector<PitchClassMask> m_awHistory;
+    PitchClassMask m_wChdirRoot = 1;
+    int m_nChdirType = -1;
+    FlatSpellingFlags m_wFlatFlags = 0;
+    FlatSpellingFlags m_wLastFlatFlags = 0;
+    UserDirList m_listUserDir;
+    bool m_bChordDisplay = true;
+    bool m_bScratchPadMode = false;
+    int m_nOptionsPage = 0;
+    int m_nOptionsPagePad = 0;
+    int m_nSearchPage = 0;
+    int m_nMidiDevCount = 0;
+    std::vector<std::string> m_astrFonts;
+    bool m_bFontsEnumerated = false;
+    bool m_bPrinting = false;
+    int m_nGraphx = 32;
+
+private:
+    void ShowMidiError(const std::string& text) const;
+    void OpenMidi();
+    void ShowHistoryEntry(int position);
+    void ReadUserDirectory();
+    void WriteUserDirectory();
+
+    Ports m_ports;
+    PersistentSettings* m_pMainFrame = nullptr;
+};

@@ -1,0 +1,27 @@
+#include "document/midi_texts.h"
+
+namespace midi {
+
+std::string OpenErrorText(std::uint32_t code)
+{
+    switch (code) {
+    case 2: return "Midi: The specified device identifier is out of range.";
+    case 4: return "Midi: The specified resource is already allocated.";
+    case 7: return "Midi: The system is unable to allocate or lock memory.";
+    case 11: return "Midi: The specified pointer or structure is invalid.";
+    case 68: return "No MIDI port was found.";
+    default: return {};
+    }
+}
+
+std::string ProgramChangeErrorText(std::uint32_t code)
+{
+    switch (code) {
+    case 5: return "Midi: The specified device handle is invalid.";
+    case 67: return "Midi: The hardware is busy with other data.";
+    case 70: return "Midi: The application sent a message without a status byte to a stream handle.";
+    default: return {};
+    }
+}
+
+}  // namespace midi

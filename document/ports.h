@@ -1,0 +1,72 @@
+#pragma once
+// The document's ways out: each is implemented on Qt in platform/ or app/, and
+// by fakes in the tests. Standard types only.
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace ports {
+
+enum class MessageIcon { None, Warning };
+
+// The window side of the document: message boxes, status panes, the title,
+// the size box and repainting.
+class UiPort {
+public:
+    virtual ~UiPort() = default;
+
+    virtual void MessageBox(const std::string& text, MessageIcon icon = MessageIcon::None) = 0;
+    // False when the main window has no status bar (yet).
+    virtual bool HasStatusBar() const = 0;
+    // Pane 1 holds the title, pane 2 the tuning text; both repaint at once.
+    virtual void SetStatusPane(int pane, const std::string& text) = 0;
+    virtual void SetTitle(const std::string& title) = 0;
+    // Selects "3".."6" in the toolbar's chords-per-row box without notifying.
+    virtual void SetSizeCombo(int chordsPerRow) = 0;
+    virtual void UpdateAllViews() = 0;
+    virtual void RefreshCommandStates() = 0;
+};
+
+// What the status line needs of the screen the view is on; nothing when the
+// document has no view.
+struct DisplayMetrics {
+    int dpiX = 96;           // resolution class, horizontal
+    int dpiY = 96;
+    int desktopWidth = 0;    // device pixels
+    int desktopHeight = 0;
+};
+
+class ScreenPort {
+public:
+    virtual ~ScreenPort() = default;
+    virtual std::optional<DisplayMetrics> ViewDisplayMetrics() const = 0;
+};
+
+struct MidiDeviceCaps {
+    std::string name;
+    std::uint16_t technology = 0;
+    std::uint16_t voices = 0;
+    std::uint16_t notes = 0;
+    std::uint32_t support = 0;
+};
+
+// The MIDI library's operations and its device list.
+class MidiPort {
+public:
+    virtual ~MidiPort() = default;
+    virtual std::uint32_t Open(std::uint32_t deviceId) = 0;
+    virtual std::uint32_t Close() = 0;
+    virtual std::uint32_t ProgramChange(std::uint32_t program) = 0;
+    virtual std::uint32_t PlayNote(std::int32_t delayMs, std::uint32_t note, std::uint32_t velocity,
+                                   std::int32_t durationMs) = 0;
+    virtual std::uint32_t NumDevs() = 0;
+    // 0 on success, else the library's error code.
+    virtual std::uint32_t DevCaps(std::uint32_t id, MidiDeviceCaps& caps) = 0;
+};
+
+}  // namespace ports
+
+#include "document/docs_folder.h"
+#include "document/platform_ports.h"
+#include "document/settings_store.h"

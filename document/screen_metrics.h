@@ -1,0 +1,147 @@
+#pragma once
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "document/geometry.h"
+#include "document/platform_ports.h"
+
+// Screen resolution, read once. Two pairs of values:
+// - layout dpi, the screen's logical dots per inch (normally 96): layout
+//   coordinates given at 96 dpi are scaled by it, and pen widths use it;
+// - class dpi, layout dpi x device pixel ratio (96, 144, 192 ...): it picks
+//   resolution variants (bitmaps, fonts), as Qt already scales widgets by
+//   the ratio and the layout must not be scaled twice.
+// Without a screen both stay 96/96 for good.
+class CDpiHelper {
+public:
+    explicit CDpiHelper(const ScreenInfo* screen = nullptr) : m_pScreen(screen) {}
+
+    void EnsureDpi();
+
+    // Scaling applies on the screen and never to the printer; when off every
+    // conversion leaves its input alone and the screen is not read.
+    void SetScaling(bool on) { m_bScaling = on ? 1 : 0; }
+    bool IsScaling() const { return m_bScaling != 0; }
+
+    // 96 dpi layout units to screen pixels and back, by the layout dpi.
+    void ScaleRect(Rect& r);
+    void ScalePoint(Point& p);
+    void UnscalePoint(Point& p);
+
+    int GetDpiX();
+    int GetDpiY();
+    int GetClassDpiX();
+    int GetClassDpiY();
+    // 0 up to a mean class dpi of 132, 2 up to 176, else 3; there is no 1.
+    std::uint8_t GetDpiClass();
+
+    // The primary screen, in device pixels, reaches cx and cy.
+    bool IsDesktopAtLeast(int cx, int cy) const;
+
+private:
+    const ScreenInfo* m_pScreen;
+    std::uint8_t m_bDpiRead = 0;
+    int m_nDpiX = 96;
+    int m_nDpiY = 96;
+    int m_nClassDpiX = 96;
+    int m_nClassDpiY = 96;
+    std::uint8_t m_bScaling = 0;
+};
+
+// GetVersionEx's records, the fields the program keeps.
+struct OsVersionInfo {
+    int platformId = 0;
+    int majorVersion = 0;
+    int minorVersion = 0;
+};
+
+struct OsVersionInfoEx {
+    int platformId = 0;
+    int majorVersion = 0;
+    int minorVersion = 0;
+    std::uint16_t servicePackMajor = 0xFFFF;
+    std::uint16_t servicePackMinor = 0xFFFF;
+    std::uint16_t suiteMask = 0x7F00;
+    std::uint8_t productType = 0xFF;
+};
+
+constexpr int kPlatformWin32s = 0;
+constexpr int kPlatformWin32Windows = 1;
+constexpr int kPlatformWin32Nt = 2;
+constexpr std::uint8_t kProductWorkstation = 1;
+constexpr std::uint16_t kProcessorArchitectureAmd64 = 9;
+constexpr std::uint16_t kUnknownWord = 0xFFFF;
+
+// The Windows version record the start-up check and the About box read.
+class COSVersion {
+public:
+    explicit COSVersion(const OsInfo* os = nullptr) : m_pOs(os) {}
+
+    // 16 when this call detected the version, 17 when it was detected
+    // before. This build always reports an NT-family Windows 10.0
+    // workstation with an unknown service pack: the checks written for
+    // Windows must pass, and a kernel major such as 4 or 5 would read as an
+    // old Windows.
+    std::uint16_t Detect();
+    void CopyVersionInfo(const OsVersionInfo& info);
+    void CopyVersionInfoEx(const OsVersionInfoEx& info);
+    void FetchSystemInfo();
+
+    std::uint16_t GetServicePack(std::uint16_t& minor) const;
+    int GetPlatformId() const { return m_nPlatformId; }
+    int GetMajorVersion() const { return m_nMajorVersion; }
+    int GetMinorVersion() const { return m_nMinorVersion; }
+    std::uint8_t GetProductType() const { return m_bProductType; }
+    std::uint16_t GetProcessorArchitecture() const { return m_wProcessorArchitecture; }
+    bool IsDetected() const { return m_bDetected != 0; }
+    bool IsNtPlatform() const;
+    // The string id of the version's name, 0 for none; see OsVersionName.
+    int GetPlatformStringId() const;
+
+private:
+    const OsInfo* m_pOs;
+    std::uint8_t m_bDetected = 0;
+    int m_nPlatformId = 0;
+    int m_nMajorVersion = 0;
+    int m_nMinorVersion = 0;
+    std::uint16_t m_wServicePackMajor = kUnknownWord;
+    std::uint16_t m_wServicePackMinor = kUnknownWord;
+    std::uint16_t m_wSuiteMask = 0x7F00;  // kept, never consulted
+    std::uint8_t m_bProductType = 0xFF;
+    std::uint8_t m_bSysInfoRead = 0xFF;
+    std::uint16_t m_wProcessorArchitecture = kUnknownWord;
+};
+
+namespace document {
+
+// The text of a Windows version name string (ids 152 to 168); empty for
+// any other id.
+std::string_view OsVersionName(int stringId);
+
+// The diagnostic text of a failed drawing call. The painters go on drawing;
+// the text is shown nowhere, only handed to the drawing-error sink when one
+// is installed (debug builds send it to the debug output).
+std::string ErrorMB(int flag, const std::string& callerName, const std::string& detail);
+using DrawingErrorSink = std::function<void(const std::string& text)>;
+// Returns the previous sink.
+DrawingErrorSink SetDrawingErrorSink(DrawingErrorSink sink);
+
+// Drops a face equal to the one before it: the catalogue may list a face
+// once per character set in a row. Faces further apart are kept.
+void RemoveDuplicateFonts(std::vector<std::string>& fonts);
+
+// Starts from 7 and clears 1, 2 and 4 for each of a, b and c found in the
+// list (exact comparison).
+std::uint8_t FindMissingFonts(const std::vector<std::string>& fonts, const std::string& a,
+                              const std::string& b, const std::string& c);
+
+// Byte-wise comparison.
+inline bool StringsDiffer(const std::string& a, const std::string& b)
+{
+    return a != b;
+}
+
+}  // namespace document

@@ -1,0 +1,188 @@
+#include "tests/document/doc_fixture.h"
+
+namespace {
+
+using Startup = DocFixture;
+
+TEST_F(Startup, RangeChecksReplaceBadSettings)
+{
+    struct Case {
+        int instr, vel, dur, sep, snotes, graphx;
+        int wantInstr, wantVel, wantDur, wantSep, wantSnotes, wantGraphx;
+    };
+    const Case cases[] = {
+        {3127, 127, 9999, 2000, 1, 16, 3127, 127, 9999, 2000, 1, 16},
+        {3128, 128, 0, 2001, 2, 64, 3025, 64, 2500, 30, 0, 32},
+        {2999, -1, 10000, -1, -1, 0, 3025, 64, 2500, 30, 0, 32},
+        {3000, 0, 1, 0, 0, 32, 3000, 0, 1, 0, 0, 32},
+    };
+    for (const auto& c : cases) {
+        frame = {};
+        frame.m_nInstr = c.instr;
+        frame.m_nVel = c.vel;
+        frame.m_nDur = c.dur;
+        frame.m_nSep = c.sep;
+        frame.m_nSnotes = c.snotes;
+        frame.m_nGraphx = c.graphx;
+        startDoc();
+        EXPECT_EQ(doc->m_nInstrument, c.wantInstr);
+        EXPECT_EQ(doc->m_nVelocity, c.wantVel);
+        EXPECT_EQ(doc->m_nDuration, c.wantDur);
+        EXPECT_EQ(doc->m_nStrumDelay, c.wantSep);
+        EXPECT_EQ(doc->m_nSnotes, c.wantSnotes);
+        EXPECT_EQ(doc->m_nGraphx, c.wantGraphx);
+    }
+}
+
+TEST_F(Startup, OpensTheNamedDeviceAndSelectsTheInstrument)
+{
+    midi.devices = {"Synth", "Port A", "Port B", "Port A"};
+    frame.m_strMidiOutName = "Port A";
+    frame.m_nInstr = 3040;
+    startDoc();
+    // The last device of that name wins.
+    EXPECT_EQ(doc->m_nMidiDevice, 3u);
+    const std::vector<FakeMidi::Call> expected = {{"close"}, {"open", 3}, {"program", 40}};
+    EXPECT_EQ(midi.calls, expected);
+}
+
+TEST_F(Startup, UnknownDeviceNameFallsBackToTheFirstDevice)
+{
+    midi.devices = {"Synth", "Port A"};
+    frame.m_strMidiOutName = "port a";
+    startDoc();
+    EXPECT_EQ(doc->m_nMidiDevice, 0u);
+}
+
+TEST_F(Startup, MidiErrorsShowOnlyWhenDevicesExist)
+{
+    midi.openResult = 68;
+    midi.programResult = 5;
+    startDoc();
+    EXPECT_TRUE(ui.messages.empty());
+
+    midi.devices = {"Synth"};
+    midi.openResult = 4;
+    startDoc();
+    ASSERT_EQ(ui.messages.size(), 2u);
+    EXPECT_EQ(ui.messages[0], "Midi: The specified resource is already allocated.");
+    EXPECT_EQ(ui.messages[1], "Midi: The specified device handle is invalid.");
+}
+
+TEST_F(Startup, SizeBitsChooseTheGrid)
+{
+    struct Case {
+        std::uint16_t exp;
+        int scale, scrollRowChords, perPage, combo;
+    };
+    const Case cases[] = {
+        {0, 40, 12, 36, 6}, {2, 50, 10, 25, 5}, {4, 60, 8, 16, 4}, {6, 80, 6, 9, 3}, {7, 80, 6, 9, 3},
+    };
+    for (const auto& c : cases) {
+        frame.m_wExp = c.exp;
+        ui.sizeCombo.clear();
+        startDoc();
+        EXPECT_EQ(doc->m_nScale, c.scale) << c.exp;
+        EXPECT_EQ(doc->m_nScrollRowChords, c.scrollRowChords);
+        EXPECT_EQ(doc->m_nChordsPerPage, c.perPage);
+        EXPECT_EQ(ui.sizeCombo, std::vector<int>{c.combo});
+    }
+}
+
+TEST_F(Startup, GermanNamesAreInstalled)
+{
+    frame.m_nDeutsch = 1;
+    startDoc();
+    EXPECT_EQ(g_NoteNames[2], "H");
+    std::string name;
+    COLORREF colour;
+    EXPECT_EQ(doc->GetNoteName(0x002, name, colour, 0x02), "B");
+}
+
+TEST_F(Startup, CloseBeforeStartUpKeepsTheUsersSettings)
+{
+    frame.m_nInstr = 3100;
+    frame.m_strMidiOutName = "Port A";
+    makeDoc();
+    doc->OnNewDocument();  // closes MIDI before anything was opened
+    doc->OnCloseDocument();
+    EXPECT_EQ(frame.m_nInstr, 3100);
+    EXPECT_EQ(frame.m_strMidiOutName, "Port A");
+    const std::vector<FakeMidi::Call> expected = {{"close"}};
+    EXPECT_EQ(midi.calls, expected);
+}
+
+TEST_F(Startup, CloseWritesTheWorkingCopiesBack)
+{
+    frame.m_nGraphx = 16;
+    startDoc();
+    doc->m_nInstrument = 3001;
+    doc->m_nStrumDelay = 99;
+    doc->m_nDeutsch = 1;
+    doc->m_nGraphx = 32;
+    doc->OnCloseDocument();
+    EXPECT_EQ(frame.m_nInstr, 3001);
+    EXPECT_EQ(frame.m_nSep, 99);
+    EXPECT_EQ(frame.m_nDeutsch, 1);
+    EXPECT_EQ(frame.m_nGraphx, 16);  // not written back
+}
+
+TEST_F(Startup, FileNewReopensMidiWithTheInstrument)
+{
+    midi.devices = {"Synth"};
+    frame.m_nInstr = 3010;
+    startDoc();
+    doc->m_awHistory = {0x488};
+    doc->m_nHistoryPos = 1;
+    midi.calls.clear();
+    doc->OnFileNew();
+    const std::vector<FakeMidi::Call> expected = {{"close"}, {"open", 0}, {"program", 10}};
+    EXPECT_EQ(midi.calls, expected);
+    EXPECT_TRUE(doc->m_awHistory.empty());
+}
+
+TEST_F(Startup, FileNewForgetsTheFontList)
+{
+    startDoc();
+    doc->m_astrFonts = {"Arial"};
+    doc->m_bFontsEnumerated = true;
+    doc->OnFileNew();
+    EXPECT_TRUE(doc->m_astrFonts.empty());
+    EXPECT_FALSE(doc->m_bFontsEnumerated);
+}
+
+TEST_F(Startup, ConstructorDefaults)
+{
+    makeDoc();
+    EXPECT_EQ(doc->m_nScale, 50);
+    EXPECT_EQ(doc->m_nChordsPerPage, 36);
+    EXPECT_EQ(doc->m_strPadTitle, "Scratch Pad");
+    EXPECT_TRUE(doc->m_bStandardTuning);
+    EXPECT_EQ(*doc->m_aFretNotes.At(0, 5), 1);  // E string, fret 5: A
+    EXPECT_EQ(*doc->m_aScratchPad.At(39, 10), 0);
+    EXPECT_EQ(doc->noteAt(0, 20), doc->noteAt(0, 8));
+    EXPECT_EQ(doc->noteAt(0, 21), 0);
+    EXPECT_EQ(doc->GetContextMenuItemText(0), "Add Chord to User Directory");
+    EXPECT_EQ(doc->GetContextMenuItemId(0), 32824);
+    EXPECT_EQ(doc->GetContextMenuItemId(1), 0);
+}
+
+}  // namespace
+
+namespace {
+
+TEST(ScratchPadChordRowTest, AttributesPackMarksAndFingers)
+{
+    ScratchPadChordRow row;
+    // String 2 marked, string 1 finger 3, string 6 finger 5 (thumb).
+    row.SetAttributes(0x2 | (3u << 6) | (5u << (6 + 15)));
+    EXPECT_EQ(row.w[pad::AttributesHigh], 0x00A0);
+    EXPECT_EQ(row.w[pad::AttributesLow], 0x00C2);
+    EXPECT_TRUE(row.Marked(1));
+    EXPECT_FALSE(row.Marked(0));
+    EXPECT_EQ(row.Finger(0), 3);
+    EXPECT_EQ(row.Finger(5), 5);
+    EXPECT_EQ(row.Finger(2), 0);
+}
+
+}  // namespace

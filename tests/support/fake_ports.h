@@ -1,0 +1,74 @@
+#pragma once
+// Fakes of the document's ports that record what the document asked for.
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "document/ports.h"
+
+struct FakeUi : ports::UiPort {
+    std::vector<std::string> messages;
+    std::map<int, std::string> panes;
+    std::string title;
+    std::vector<int> sizeCombo;
+    int updates = 0;
+    bool statusBar = true;
+
+    void MessageBox(const std::string& text, ports::MessageIcon) override { messages.push_back(text); }
+    bool HasStatusBar() const override { return statusBar; }
+    void SetStatusPane(int pane, const std::string& text) override { panes[pane] = text; }
+    void SetTitle(const std::string& t) override { title = t; }
+    void SetSizeCombo(int n) override { sizeCombo.push_back(n); }
+    void UpdateAllViews() override { ++updates; }
+    void RefreshCommandStates() override {}
+};
+
+struct FakeScreen : ports::ScreenPort {
+    std::optional<ports::DisplayMetrics> metrics;
+    std::optional<ports::DisplayMetrics> ViewDisplayMetrics() const override { return metrics; }
+};
+
+// A MIDI library whose devices and result codes a test scripts.
+struct FakeMidi : ports::MidiPort {
+    struct Call {
+        std::string op;
+        std::int64_t a = 0, b = 0, c = 0, d = 0;
+        bool operator==(const Call&) const = default;
+    };
+    std::vector<std::string> devices;
+    std::uint32_t openResult = 0;
+    std::uint32_t programResult = 0;
+    std::vector<Call> calls;
+
+    std::uint32_t Open(std::uint32_t id) override
+    {
+        calls.push_back({"open", id});
+        return openResult;
+    }
+    std::uint32_t Close() override
+    {
+        calls.push_back({"close"});
+        return 0;
+    }
+    std::uint32_t ProgramChange(std::uint32_t program) override
+    {
+        calls.push_back({"program", program});
+        return programResult;
+    }
+    std::uint32_t PlayNote(std::int32_t delay, std::uint32_t note, std::uint32_t velocity,
+                           std::int32_t duration) override
+    {
+        calls.push_back({"note", delay, note, velocity, duration});
+        return 0;
+    }
+    std::uint32_t NumDevs() override { return static_cast<std::uint32_t>(devices.size()); }
+    std::uint32_t DevCaps(std::uint32_t id, ports::MidiDeviceCaps& caps) override
+    {
+        if (id >= devices.size())
+            return 2;
+        caps = {};
+        caps.name = devices[id];
+        return 0;
+    }
+};
