@@ -6,7 +6,7 @@
 #include <QPainterPath>
 #include <QPolygonF>
 
-#include "res/command_ids.h"
+#include "document/command_ids.h"
 
 namespace res {
 namespace {
@@ -279,25 +279,25 @@ void ContextHelp(QPainter& p)
 bool Draw(QPainter& p, int commandId)
 {
     switch (commandId) {
-    case ID_VIEW_BACK: Arrow(p, true); return true;
-    case ID_VIEW_FORWARD: Arrow(p, false); return true;
-    case ID_SEARCH_TONALITH: Keyboard(p); return true;
-    case ID_SEARCH_CHORD_DIRECTORY: Book(p); return true;
-    case ID_VIEW_FRETBOARD: Fretboard(p); return true;
-    case ID_VIEW_SCRATCH_PAD: ScratchPad(p); return true;
-    case ID_REDUCED_SPAN: ReducedSpan(p); return true;
-    case ID_EDIT_CUT_FROM_SCRATCH_PAD: Scissors(p); return true;
-    case ID_EDIT_COPY_TO_SCRATCH_PAD: CopyToPad(p); return true;
-    case ID_EDIT_COPY: Clipboard(p); return true;
-    case ID_VIEW_CLEAR: Eraser(p); return true;
-    case ID_FILE_PRINT: Printer(p); return true;
-    case ID_FILE_PRINT_PREVIEW: Preview(p); return true;
-    case ID_VIEW_FIRST_PAGE: PageArrow(p, -2); return true;
-    case ID_VIEW_PREVIOUS_PAGE: PageArrow(p, -1); return true;
-    case ID_VIEW_NEXT_PAGE: PageArrow(p, 1); return true;
-    case ID_VIEW_LAST_PAGE: PageArrow(p, 2); return true;
-    case ID_APP_ABOUT: About(p); return true;
-    case ID_CONTEXT_HELP: ContextHelp(p); return true;
+    case cmd::ViewBack: Arrow(p, true); return true;
+    case cmd::ViewForward: Arrow(p, false); return true;
+    case cmd::SearchTonalith: Keyboard(p); return true;
+    case cmd::SearchChordDirectory: Book(p); return true;
+    case cmd::ViewFretboard: Fretboard(p); return true;
+    case cmd::ViewScratchPad: ScratchPad(p); return true;
+    case cmd::ReducedSpan: ReducedSpan(p); return true;
+    case cmd::EditCutFromScratchPad: Scissors(p); return true;
+    case cmd::EditCopyToScratchPad: CopyToPad(p); return true;
+    case cmd::EditCopy: Clipboard(p); return true;
+    case cmd::ViewClear: Eraser(p); return true;
+    case cmd::FilePrint: Printer(p); return true;
+    case cmd::FilePrintPreview: Preview(p); return true;
+    case cmd::ViewFirstPage: PageArrow(p, -2); return true;
+    case cmd::ViewPreviousPage: PageArrow(p, -1); return true;
+    case cmd::ViewNextPage: PageArrow(p, 1); return true;
+    case cmd::ViewLastPage: PageArrow(p, 2); return true;
+    case cmd::AppAbout: About(p); return true;
+    case cmd::ContextHelp: ContextHelp(p); return true;
     default: return false;
     }
 }

@@ -2,7 +2,8 @@
 #include <array>
 #include <span>
 
-#include "res/command_ids.h"
+#include "document/command_ids.h"
+#include "res/resource_ids.h"
 
 namespace res {
 
@@ -15,34 +16,34 @@ inline constexpr int kSizeBoxSlot = 16;
 // The toolbar's slots in order; 0 is a separator. The command buttons take
 // the pictures of the strip in this order.
 inline constexpr std::array<int, kToolbarSlotCount> kToolbarSlots{
-    ID_VIEW_BACK,
-    ID_VIEW_FORWARD,
+    cmd::ViewBack,
+    cmd::ViewForward,
     0,
-    ID_SEARCH_TONALITH,
-    ID_SEARCH_CHORD_DIRECTORY,
+    cmd::SearchTonalith,
+    cmd::SearchChordDirectory,
     0,
-    ID_VIEW_FRETBOARD,
-    ID_VIEW_SCRATCH_PAD,
-    ID_REDUCED_SPAN,
+    cmd::ViewFretboard,
+    cmd::ViewScratchPad,
+    cmd::ReducedSpan,
     0,
-    ID_EDIT_CUT_FROM_SCRATCH_PAD,
-    ID_EDIT_COPY_TO_SCRATCH_PAD,
-    ID_EDIT_COPY,
+    cmd::EditCutFromScratchPad,
+    cmd::EditCopyToScratchPad,
+    cmd::EditCopy,
     0,
-    ID_VIEW_CLEAR,
+    cmd::ViewClear,
     0,
     0,
     0,
-    ID_FILE_PRINT,
-    ID_FILE_PRINT_PREVIEW,
+    cmd::FilePrint,
+    cmd::FilePrintPreview,
     0,
-    ID_VIEW_FIRST_PAGE,
-    ID_VIEW_PREVIOUS_PAGE,
-    ID_VIEW_NEXT_PAGE,
-    ID_VIEW_LAST_PAGE,
+    cmd::ViewFirstPage,
+    cmd::ViewPreviousPage,
+    cmd::ViewNextPage,
+    cmd::ViewLastPage,
     0,
-    ID_APP_ABOUT,
-    ID_CONTEXT_HELP,
+    cmd::AppAbout,
+    cmd::ContextHelp,
 };
 
 // Sizes that go with each picture strip, in pixels of the class resolution.
