@@ -21,8 +21,6 @@ inline constexpr std::string_view kTextNt4Sp6 =
     "Running on Win NT 4.0 SP6\nThis Windows OS no longer supported\n"
     "Supported Windows operating systems:Vista, XP, 2000";
 inline constexpr std::string_view kTextNt4SpUndefined = "Running on Win NT 4.0 SP (undefined)\n";
-// printf form, with the service pack for %i.
-inline constexpr std::string_view kTextNt4SpFormat = "Running on Win NT 4.0 SP %i\n";
 inline constexpr std::string_view kTextNt4Unsupported =
     "This Windows OS no longer supported\nSupported Windows operating systems:Vista, XP, 2000";
 inline constexpr std::string_view kTextGetVersionFailed = "GetVersionEx(&osvi) failed";
