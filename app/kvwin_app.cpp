@@ -8,6 +8,7 @@
 
 #include "app/doc_commands.h"
 #include "app/frame_ui_port.h"
+#include "app/kvmidi_port.h"
 #include "app/main_frame.h"
 #include "app/screen_port.h"
 #include "app/version.h"
@@ -18,13 +19,6 @@
 #include "platform/qt_settings_store.h"
 #include "platform/qt_text.h"
 
-#ifdef TONALITH_HAVE_KVMIDI
-#include "app/kvmidi_port.h"
-using DefaultMidiPort = CKvMidiPort;
-#else
-#include "app/no_midi_port.h"
-using DefaultMidiPort = CNoMidiPort;
-#endif
 
 CKvwinApp::CKvwinApp() : CKvwinApp(Dependencies{}) {}
 
@@ -69,7 +63,7 @@ bool CKvwinApp::InitInstance()
         m_deps.settings = m_pOwnSettings.get();
     }
     if (!m_deps.midi) {
-        m_pOwnMidi = std::make_unique<DefaultMidiPort>();
+        m_pOwnMidi = std::make_unique<CKvMidiPort>();
         m_deps.midi = m_pOwnMidi.get();
     }
 
