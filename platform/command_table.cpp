@@ -61,14 +61,18 @@ CCmdUI CommandTable::Query(int id) const
     CCmdUI ui;
     for (const CommandTarget* target : m_targets)
         if (target && target->RunUpdateHandler(id, ui))
-            return ui;
-    ui.enabled = false;
-    for (const CommandTarget* target : m_targets)
-        if (target && target->HasHandler(id)) {
-            ui.enabled = true;
             break;
-        }
+    if (!ui.enableChanged)
+        ui.enabled = HasHandler(id);
     return ui;
+}
+
+bool CommandTable::HasHandler(int id) const
+{
+    for (const CommandTarget* target : m_targets)
+        if (target && target->HasHandler(id))
+            return true;
+    return false;
 }
 
 bool CommandTable::Execute(int id)

@@ -53,8 +53,9 @@ public:
     void SetTarget(Route route, CommandTarget* target);
     CommandTarget* Target(Route route) const;
 
-    // The update state: the first update handler on the route decides; with
-    // none, a command is enabled when some object on the route handles it.
+    // The update state: the first update handler on the route decides; where
+    // it says nothing of enabling, or there is none, a command is enabled
+    // when some object on the route handles it.
     CCmdUI Query(int id) const;
     // Runs the first handler on the route when the command is enabled; false
     // when it is disabled and nothing ran.
@@ -71,6 +72,7 @@ signals:
     void commandExecuted(int id);
 
 private:
+    bool HasHandler(int id) const;
     void OnTriggered(int id);
     void Apply(int id, QAction* action) const;
     void ReapplyChecks() const;

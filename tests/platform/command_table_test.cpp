@@ -120,6 +120,17 @@ TEST_F(CommandTableTest, WithoutUpdateHandlerAHandledCommandIsEnabledAndAnUnhand
     EXPECT_TRUE(ran.empty());
 }
 
+TEST_F(CommandTableTest, AnUpdateHandlerThatOnlyChecksLeavesEnablingToTheHandlers)
+{
+    document.OnUpdate(kId, [](CCmdUI& ui) { ui.SetCheck(1); });
+    CCmdUI ui = table.Query(kId);
+    EXPECT_FALSE(ui.enabled) << "nothing handles it yet";
+    EXPECT_TRUE(ui.checked);
+
+    Handle(Route::View);
+    EXPECT_TRUE(table.Query(kId).enabled);
+}
+
 TEST_F(CommandTableTest, AStaleEnabledActionDoesNotRunADisabledCommand)
 {
     bool allowed = true;
