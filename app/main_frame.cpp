@@ -176,6 +176,8 @@ bool CMainFrame::CreateToolBar(const res::ToolbarMetrics& metrics, qreal deviceP
     if (!m_wndToolBar->m_wndSizeCombo)
         return false;
     addToolBar(Qt::TopToolBarArea, m_wndToolBar);
+    // The View menu's Toolbar command is the one way to show and hide it.
+    m_wndToolBar->toggleViewAction()->setVisible(false);
     m_pToolBar = m_wndToolBar;
     connect(m_wndToolBar->m_wndSizeCombo, &QComboBox::activated, this, [this](int index) {
         if (m_pDocument)

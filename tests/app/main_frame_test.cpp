@@ -136,6 +136,23 @@ TEST_F(MainFrameTest, TheStatusBarHasTitleTuningAndKeyPanes)
     EXPECT_EQ(Frame().windowTitle(), QStringLiteral("C major - Tonalith"));
 }
 
+TEST_F(MainFrameTest, TheDocumentsMessagesAreBoxesCaptionedWithTheProgramsName)
+{
+    midi.devices = {"Built-in Synth (FluidSynth)"};
+    midi.openResult = 4;
+    Start();
+    ASSERT_FALSE(log.boxes.empty());
+    EXPECT_EQ(log.boxes.front().caption, "Tonalith");
+    EXPECT_TRUE(log.boxes.front().text.starts_with("Midi: ")) << log.boxes.front().text;
+}
+
+TEST_F(MainFrameTest, WithoutMidiDevicesStartUpShowsNothing)
+{
+    midi.openResult = 68;
+    Start();
+    EXPECT_TRUE(log.boxes.empty());
+}
+
 // Keys pressed on the active main window.
 class AcceleratorTest : public AppFixture {
 protected:
