@@ -13,11 +13,7 @@ using platform::RecordedOp;
 using platform::RecordingSurface;
 
 using ChordPage = ViewFixture;
-
-std::vector<Point> Pts(std::initializer_list<Point> points)
-{
-    return points;
-}
+using rec::Pts;
 
 // Voicing i is a barre at fret i + 1 with the window starting there, so its
 // base-fret label names it; above fret 20 the strings are not played.

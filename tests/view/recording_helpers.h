@@ -1,4 +1,5 @@
 #pragma once
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -9,6 +10,12 @@ namespace rec {
 
 using platform::RecordedOp;
 using platform::RecordingSurface;
+
+// A list of points that survives the test macros' argument splitting.
+inline std::vector<Point> Pts(std::initializer_list<Point> points)
+{
+    return points;
+}
 
 inline std::vector<RecordedOp> TextsOut(const RecordingSurface& s)
 {
