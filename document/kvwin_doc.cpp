@@ -92,8 +92,8 @@ void CKvwinDoc::ShowMidiError(const std::string& text) const
 
 void CKvwinDoc::OpenMidi()
 {
-    ShowMidiError(midi::OpenErrorText(m_ports.midi->Open(m_nMidiDevice)));
-    ShowMidiError(midi::ProgramChangeErrorText(
+    ShowMidiError(document::MidiOpenErrorText(m_ports.midi->Open(m_nMidiDevice)));
+    ShowMidiError(document::MidiProgramChangeErrorText(
         m_ports.midi->ProgramChange(static_cast<std::uint8_t>(m_nInstrument + 72))));
 }
 

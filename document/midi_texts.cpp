@@ -1,8 +1,8 @@
 #include "document/midi_texts.h"
 
-namespace midi {
+namespace document {
 
-std::string OpenErrorText(std::uint32_t code)
+std::string MidiOpenErrorText(std::uint32_t code)
 {
     switch (code) {
     case 2: return "Midi: The specified device identifier is out of range.";
@@ -14,7 +14,7 @@ std::string OpenErrorText(std::uint32_t code)
     }
 }
 
-std::string ProgramChangeErrorText(std::uint32_t code)
+std::string MidiProgramChangeErrorText(std::uint32_t code)
 {
     switch (code) {
     case 5: return "Midi: The specified device handle is invalid.";
@@ -24,4 +24,4 @@ std::string ProgramChangeErrorText(std::uint32_t code)
     }
 }
 
-}  // namespace midi
+}  // namespace document

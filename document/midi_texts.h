@@ -2,8 +2,11 @@
 #include <cstdint>
 #include <string>
 
-// What the user is told of a MIDI library result; empty: nothing is shown.
-namespace midi {
-std::string OpenErrorText(std::uint32_t code);
-std::string ProgramChangeErrorText(std::uint32_t code);
-}  // namespace midi
+namespace document {
+
+// The message for a result of KvMidiOpen; empty when there is none to show.
+std::string MidiOpenErrorText(std::uint32_t code);
+// The message for a result of KvMidiProgramChange; empty when there is none to show.
+std::string MidiProgramChangeErrorText(std::uint32_t code);
+
+}  // namespace document

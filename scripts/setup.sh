@@ -6,7 +6,7 @@ packages=(
   g++ cmake make pkg-config
   qt6-base-dev libgl-dev
   libfluidsynth-dev timgm6mb-soundfont
-  librtmidi-dev
+  librtmidi-dev libasound2-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   poppler-utils fonts-dejavu-core
 )

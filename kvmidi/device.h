@@ -1,0 +1,61 @@
+#pragma once
+#include <chrono>
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace kvmidi {
+
+class Clock;
+
+// Result codes, numbered like the multimedia errors whose texts the callers show.
+inline constexpr std::uint32_t kOk = 0;
+inline constexpr std::uint32_t kBadDeviceId = 2;
+inline constexpr std::uint32_t kAllocated = 4;       // no audio output, or the port would not open
+inline constexpr std::uint32_t kInvalidHandle = 5;   // nothing is open
+inline constexpr std::uint32_t kNoMemory = 7;
+inline constexpr std::uint32_t kInvalidParam = 11;
+inline constexpr std::uint32_t kNotReady = 67;       // a send failed
+inline constexpr std::uint32_t kNoDevice = 68;
+
+// Technology values of a device's capabilities.
+inline constexpr std::uint16_t kMidiPort = 1;
+inline constexpr std::uint16_t kSoftwareSynth = 7;
+
+struct MidiOutCaps {
+    std::string name;
+    std::uint16_t technology = 0;
+    std::uint16_t voices = 0;
+    std::uint16_t notes = 0;
+    std::uint32_t support = 0;
+};
+
+// One open output. Destroying it closes it: pending events are dropped,
+// sounding keys get their note-off, then All Notes Off (CC 123) follows.
+class Device {
+public:
+    virtual ~Device() = default;
+
+    // False when the message could not be sent.
+    virtual bool ProgramChange(std::uint8_t program) = 0;
+    // Returns at once; note-on after delay, note-off after delay + duration.
+    virtual void PlayNote(std::uint8_t note, std::uint8_t velocity, std::chrono::milliseconds delay,
+                          std::chrono::milliseconds duration) = 0;
+    // Returns once every event due by the device's clock has been sent.
+    virtual void WaitIdle() {}
+};
+
+// A family of devices: the built-in synth, the ALSA ports, a recorder.
+class Backend {
+public:
+    virtual ~Backend() = default;
+
+    // The devices present now; Open's index counts into the latest list.
+    virtual std::vector<MidiOutCaps> ListDevices() = 0;
+    // kOk with the device set, or one of the result codes of KvMidiOpen.
+    virtual std::uint32_t Open(std::size_t index, const Clock& clock, std::unique_ptr<Device>& device) = 0;
+};
+
+}  // namespace kvmidi

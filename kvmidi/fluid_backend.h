@@ -1,0 +1,62 @@
+#pragma once
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include <fluidsynth/types.h>
+
+#include "kvmidi/device.h"
+
+namespace kvmidi {
+
+inline constexpr const char* kDefaultSoundfont = "/usr/share/sounds/sf2/TimGM6mb.sf2";
+inline constexpr const char* kBuiltInSynthName = "Built-in Synth (FluidSynth)";
+// What sound servers run at; a 64-frame block (1.33 ms) then starts every
+// note within 1 ms of its millisecond tick.
+inline constexpr double kSynthSampleRate = 48000.0;
+
+// A synth with its settings. Shared, so that a test can keep rendering the
+// synth of a closed device.
+class FluidSynthEngine {
+public:
+    FluidSynthEngine(fluid_settings_t* settings, fluid_synth_t* synth);
+    ~FluidSynthEngine();
+    FluidSynthEngine(const FluidSynthEngine&) = delete;
+    FluidSynthEngine& operator=(const FluidSynthEngine&) = delete;
+
+    fluid_synth_t* Synth() const { return m_synth; }
+    fluid_settings_t* Settings() const { return m_settings; }
+
+private:
+    fluid_settings_t* m_settings;
+    fluid_synth_t* m_synth;
+};
+
+struct FluidSynthOptions {
+    std::string soundfont = kDefaultSoundfont;
+    // Without audio nothing renders the synth but its holder, through
+    // fluid_synth_write_float; the sequencer's time follows that rendering.
+    bool audio = true;
+};
+
+// Device 0: FluidSynth with the General MIDI soundfont, present when the
+// soundfont file is.
+class FluidSynthBackend : public Backend {
+public:
+    explicit FluidSynthBackend(FluidSynthOptions options = {});
+
+    std::vector<MidiOutCaps> ListDevices() override;
+    std::uint32_t Open(std::size_t index, const Clock& clock, std::unique_ptr<Device>& device) override;
+
+    // The engine of the device opened last, for as long as anyone holds it.
+    std::shared_ptr<FluidSynthEngine> LastEngine() const { return m_lastEngine.lock(); }
+
+private:
+    FluidSynthOptions m_options;
+    std::weak_ptr<FluidSynthEngine> m_lastEngine;
+    int m_polyphony = -1;
+};
+
+}  // namespace kvmidi

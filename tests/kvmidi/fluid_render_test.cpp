@@ -1,0 +1,127 @@
+#include <gtest/gtest.h>
+
+#include <fluidsynth.h>
+
+#include <filesystem>
+#include <memory>
+#include <vector>
+
+#include "kvmidi/fluid_backend.h"
+#include "kvmidi/output.h"
+#include "support/onsets.h"
+
+namespace {
+
+using testsupport::RenderedNote;
+using testsupport::SynthProbe;
+
+// The built-in synth with no audio driver: the test renders it, so its
+// sequencer's time is the rendered time.
+struct OfflineSynth : ::testing::Test {
+    void SetUp() override
+    {
+        if (!std::filesystem::is_regular_file(kvmidi::kDefaultSoundfont))
+            GTEST_SKIP() << "no soundfont at " << kvmidi::kDefaultSoundfont;
+        auto owned = std::make_unique<kvmidi::FluidSynthBackend>(
+            kvmidi::FluidSynthOptions{kvmidi::kDefaultSoundfont, false});
+        backend = owned.get();
+        std::vector<std::unique_ptr<kvmidi::Backend>> backends;
+        backends.push_back(std::move(owned));
+        output = std::make_unique<kvmidi::Output>(std::move(backends));
+        ASSERT_EQ(output->GetNumDevs(), 1u);
+    }
+
+    // Opens device 0 and holds its engine, so the synth outlives a close.
+    void Open()
+    {
+        ASSERT_EQ(output->Open(0), kvmidi::kOk);
+        engine = backend->LastEngine();
+        ASSERT_NE(engine, nullptr);
+        probe = std::make_unique<SynthProbe>(engine->Synth(), kvmidi::kSynthSampleRate);
+    }
+
+    void StrumCMajor()
+    {
+        const std::uint32_t notes[] = {64, 60, 55, 52, 48, 43};
+        for (int i = 0; i < 6; ++i)
+            ASSERT_EQ(output->PlayNote(30 * i, notes[i], 100, 1000), kvmidi::kOk);
+    }
+
+    static void ExpectNear(const std::vector<double>& actual, const std::vector<double>& expected, double slack)
+    {
+        ASSERT_EQ(actual.size(), expected.size());
+        for (std::size_t i = 0; i < expected.size(); ++i)
+            EXPECT_NEAR(actual[i], expected[i], slack) << "note " << i;
+    }
+
+    kvmidi::FluidSynthBackend* backend = nullptr;
+    std::unique_ptr<kvmidi::Output> output;
+    std::shared_ptr<kvmidi::FluidSynthEngine> engine;
+    std::unique_ptr<SynthProbe> probe;
+};
+
+TEST_F(OfflineSynth, StrummedChordStartsEachStringOnTimeAndReleasesItAfterItsDuration)
+{
+    Open();
+    ASSERT_EQ(output->ProgramChange(25), kvmidi::kOk);
+    StrumCMajor();
+    probe->Render(1400);
+
+    const std::vector<RenderedNote> notes = probe->Notes();
+    ASSERT_EQ(notes.size(), 6u);
+    const int keys[] = {64, 60, 55, 52, 48, 43};
+    std::vector<double> released;
+    for (std::size_t i = 0; i < notes.size(); ++i) {
+        EXPECT_EQ(notes[i].key, keys[i]);
+        released.push_back(notes[i].releaseMs);
+    }
+    ExpectNear(probe->OnsetsMs(), {0, 30, 60, 90, 120, 150}, 1.0);
+    ExpectNear(released, {1000, 1030, 1060, 1090, 1120, 1150}, 1.0);
+    EXPECT_GT(probe->PeakSince(0), 0.01f);  // it is heard
+}
+
+TEST_F(OfflineSynth, CloseCancelsTheRestAndFallsSilent)
+{
+    Open();
+    StrumCMajor();
+    probe->Render(70);
+    const double closedAt = probe->NowMs();
+    EXPECT_EQ(output->Close(), kvmidi::kOk);
+    probe->Render(3000);
+
+    std::vector<double> released;
+    for (const RenderedNote& note : probe->Notes())
+        released.push_back(note.releaseMs);
+    ExpectNear(probe->OnsetsMs(), {0, 30, 60}, 1.0);
+    ExpectNear(released, {closedAt, closedAt, closedAt}, 0.0);
+    EXPECT_EQ(probe->ActiveVoices(), 0);
+    EXPECT_LT(probe->PeakSince(closedAt + 2000), 1e-4f);
+}
+
+TEST_F(OfflineSynth, RestruckKeyIsNotCutShortByTheFirstNoteOff)
+{
+    Open();
+    ASSERT_EQ(output->PlayNote(0, 60, 100, 1000), kvmidi::kOk);
+    probe->Render(500);
+    ASSERT_EQ(output->PlayNote(0, 60, 100, 1000), kvmidi::kOk);
+    probe->Render(1200);
+
+    const std::vector<RenderedNote> notes = probe->Notes();
+    ASSERT_EQ(notes.size(), 2u);
+    // The synth itself lets the restrike take the key over from the first note.
+    EXPECT_NEAR(notes[1].onMs, 500, 1.5);
+    EXPECT_NEAR(notes[1].releaseMs, 1500, 1.5);
+}
+
+TEST_F(OfflineSynth, ProgramIsRestoredOnTheNextSynth)
+{
+    Open();
+    ASSERT_EQ(output->ProgramChange(25), kvmidi::kOk);
+    ASSERT_EQ(output->Close(), kvmidi::kOk);
+    Open();
+    int soundfont = -1, bank = -1, program = -1;
+    ASSERT_EQ(fluid_synth_get_program(engine->Synth(), 0, &soundfont, &bank, &program), FLUID_OK);
+    EXPECT_EQ(program, 25);
+}
+
+}  // namespace

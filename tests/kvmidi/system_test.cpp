@@ -1,0 +1,120 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "kvmidi/clock.h"
+#include "kvmidi/fluid_backend.h"
+#include "kvmidi/kvmidi.h"
+#include "kvmidi/rtmidi_backend.h"
+
+namespace {
+
+bool SoundfontInstalled()
+{
+    return std::filesystem::is_regular_file(kvmidi::kDefaultSoundfont);
+}
+
+TEST(KvMidiPortNames, TrailingClientAndPortNumbersAreStripped)
+{
+    struct Row {
+        const char* raw;
+        const char* stored;
+    };
+    const Row rows[] = {
+        {"Midi Through:Midi Through Port-0 14:0", "Midi Through:Midi Through Port-0"},
+        {"USB Midi Cable:USB Midi Cable MIDI 1 128:0", "USB Midi Cable:USB Midi Cable MIDI 1"},
+        {"FLUID Synth (1234):Synth input port (1234:0) 129:0", "FLUID Synth (1234):Synth input port (1234:0)"},
+        {"Keyboard", "Keyboard"},
+        {"Port 14:", "Port 14:"},
+        {"Port :0", "Port :0"},
+        {"Port 1a:0", "Port 1a:0"},
+        {"14:0", "14:0"},
+        {"", ""},
+    };
+    for (const Row& row : rows)
+        EXPECT_EQ(kvmidi::StripClientPort(row.raw), row.stored) << row.raw;
+}
+
+TEST(KvMidiSynthBackend, ListedOnlyWithItsSoundfont)
+{
+    kvmidi::FluidSynthBackend missing({"/nonexistent/TimGM6mb.sf2", false});
+    EXPECT_TRUE(missing.ListDevices().empty());
+    kvmidi::FluidSynthBackend directory({"/usr/share", false});
+    EXPECT_TRUE(directory.ListDevices().empty());
+
+    if (!SoundfontInstalled())
+        GTEST_SKIP() << "no soundfont at " << kvmidi::kDefaultSoundfont;
+    kvmidi::FluidSynthBackend present({kvmidi::kDefaultSoundfont, false});
+    const std::vector<kvmidi::MidiOutCaps> list = present.ListDevices();
+    ASSERT_EQ(list.size(), 1u);
+    EXPECT_EQ(list[0].name, "Built-in Synth (FluidSynth)");
+    EXPECT_EQ(list[0].technology, kvmidi::kSoftwareSynth);
+    EXPECT_EQ(list[0].voices, 256);
+    EXPECT_EQ(list[0].notes, 256);
+    EXPECT_EQ(list[0].support, 0u);
+}
+
+TEST(KvMidiSynthBackend, SoundfontThatWillNotLoad)
+{
+    const std::string path = testing::TempDir() + "kvmidi_not_a_soundfont.sf2";
+    {
+        std::FILE* f = std::fopen(path.c_str(), "wb");
+        ASSERT_NE(f, nullptr);
+        std::fputs("RIFF but not a soundfont", f);
+        std::fclose(f);
+    }
+    kvmidi::FluidSynthBackend backend({path, false});
+    ASSERT_EQ(backend.ListDevices().size(), 1u);
+    std::unique_ptr<kvmidi::Device> device;
+    testing::internal::CaptureStderr();
+    EXPECT_EQ(backend.Open(0, kvmidi::SteadyClock::Instance(), device), kvmidi::kInvalidParam);
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
+    EXPECT_EQ(device, nullptr);
+    std::filesystem::remove(path);
+}
+
+// Without a sound server or an ALSA sequencer (as in CI) the library reports
+// codes and stays silent; with them the same calls succeed.
+TEST(KvMidiSystem, WorksOrFailsQuietly)
+{
+    testing::internal::CaptureStderr();
+    testing::internal::CaptureStdout();
+
+    EXPECT_EQ(kvmidi::KvMidiClose(), kvmidi::kOk);  // before any open
+    const std::uint32_t count = kvmidi::MidiOutGetNumDevs();
+    kvmidi::MidiOutCaps caps;
+    EXPECT_EQ(kvmidi::MidiOutGetDevCaps(count, caps), kvmidi::kBadDeviceId);
+    if (SoundfontInstalled()) {
+        ASSERT_GE(count, 1u);
+        ASSERT_EQ(kvmidi::MidiOutGetDevCaps(0, caps), kvmidi::kOk);
+        EXPECT_EQ(caps.name, "Built-in Synth (FluidSynth)");
+    }
+    for (std::uint32_t id = 0; id < count; ++id) {
+        const std::uint32_t opened = kvmidi::KvMidiOpen(id);
+        EXPECT_TRUE(opened == kvmidi::kOk || opened == kvmidi::kAllocated) << opened;
+        const std::uint32_t program = kvmidi::KvMidiProgramChange(25);
+        EXPECT_EQ(program, opened == kvmidi::kOk ? kvmidi::kOk : kvmidi::kInvalidHandle);
+        EXPECT_EQ(kvmidi::KvMidiClose(), kvmidi::kOk);
+    }
+    if (count == 0) {
+        EXPECT_EQ(kvmidi::KvMidiOpen(0), kvmidi::kNoDevice);
+    }
+    EXPECT_EQ(kvmidi::KvMidiOpen(count + 1), count == 0 ? kvmidi::kNoDevice : kvmidi::kBadDeviceId);
+
+    EXPECT_EQ(testing::internal::GetCapturedStdout(), "");
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
+}
+
+TEST(KvMidiSystem, NoSequencerMeansNoPorts)
+{
+    if (std::filesystem::exists("/dev/snd/seq"))
+        GTEST_SKIP() << "this machine has an ALSA sequencer";
+    testing::internal::CaptureStderr();
+    kvmidi::RtMidiBackend backend;
+    EXPECT_TRUE(backend.ListDevices().empty());
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
+}
+
+}  // namespace

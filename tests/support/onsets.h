@@ -1,0 +1,113 @@
+#pragma once
+// Renders a FluidSynth synth offline and reports when its notes start and
+// stop, read from the synth's own voices block by block.
+#include <fluidsynth.h>
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <cstddef>
+#include <map>
+#include <vector>
+
+namespace testsupport {
+
+struct RenderedNote {
+    int key = -1;
+    double onMs = -1;       // start of the block in which the note's voices began
+    double releaseMs = -1;  // start of the first block with none of them held on; -1 while held
+};
+
+class SynthProbe {
+public:
+    // FluidSynth renders and dispatches its sequencer in blocks of 64 frames.
+    static constexpr int kBlockFrames = 64;
+
+    SynthProbe(fluid_synth_t* synth, double sampleRate) : m_synth(synth), m_sampleRate(sampleRate) {}
+
+    double NowMs() const { return MsOfBlock(m_blocks); }
+
+    // Renders at least ms more milliseconds.
+    void Render(double ms)
+    {
+        const double until = NowMs() + ms;
+        std::array<float, kBlockFrames> left{}, right{};
+        while (NowMs() < until) {
+            const double blockStart = NowMs();
+            fluid_synth_write_float(m_synth, kBlockFrames, left.data(), 0, 1, right.data(), 0, 1);
+            float peak = 0;
+            for (int i = 0; i < kBlockFrames; ++i)
+                peak = std::max({peak, std::fabs(left[i]), std::fabs(right[i])});
+            m_peaks.push_back(peak);
+            ++m_blocks;
+            Observe(blockStart);
+        }
+    }
+
+    // Every note seen so far, in the order they started; a note is one
+    // note-on, however many voices it sounds with.
+    std::vector<RenderedNote> Notes() const
+    {
+        std::vector<RenderedNote> notes;
+        for (const auto& [id, note] : m_notes)
+            notes.push_back(note);
+        std::stable_sort(notes.begin(), notes.end(),
+                         [](const RenderedNote& a, const RenderedNote& b) { return a.onMs < b.onMs; });
+        return notes;
+    }
+
+    std::vector<double> OnsetsMs() const
+    {
+        std::vector<double> onsets;
+        for (const RenderedNote& note : Notes())
+            onsets.push_back(note.onMs);
+        return onsets;
+    }
+
+    // Largest sample magnitude rendered from fromMs on.
+    float PeakSince(double fromMs) const
+    {
+        float peak = 0;
+        for (std::size_t b = 0; b < m_peaks.size(); ++b)
+            if (MsOfBlock(b) >= fromMs)
+                peak = std::max(peak, m_peaks[b]);
+        return peak;
+    }
+
+    int ActiveVoices() const { return fluid_synth_get_active_voice_count(m_synth); }
+
+private:
+    double MsOfBlock(std::size_t block) const { return 1000.0 * kBlockFrames * block / m_sampleRate; }
+
+    void Observe(double blockStart)
+    {
+        std::array<fluid_voice_t*, 1024> voices{};
+        fluid_synth_get_voicelist(m_synth, voices.data(), static_cast<int>(voices.size()), -1);
+        std::map<unsigned int, bool> heldNow;  // note id -> some voice still on
+        for (fluid_voice_t* voice : voices) {
+            if (!voice)
+                break;
+            const unsigned int id = fluid_voice_get_id(voice);
+            RenderedNote& note = m_notes[id];
+            if (note.onMs < 0) {
+                note.key = fluid_voice_get_key(voice);
+                note.onMs = blockStart;
+            }
+            heldNow[id] = heldNow[id] || fluid_voice_is_on(voice);
+        }
+        for (auto& [id, note] : m_notes) {
+            const auto it = heldNow.find(id);
+            const bool held = it != heldNow.end() && it->second;
+            if (!held && note.releaseMs < 0)
+                note.releaseMs = blockStart;
+        }
+    }
+
+    fluid_synth_t* m_synth;
+    double m_sampleRate;
+    std::size_t m_blocks = 0;
+    std::vector<float> m_peaks;
+    std::map<unsigned int, RenderedNote> m_notes;
+};
+
+}  // namespace testsupport
