@@ -220,6 +220,21 @@ TEST_F(View, MarkedBlockIsInvertedWhereverTheViewIsScrolled)
     EXPECT_EQ(shot.pixelColor(8, 45), QColor(Qt::white));
 }
 
+TEST_F(View, ScrollingNotesTheMarkFromWhereTheViewWasBeforeTheScroll)
+{
+    startView(2);
+    searchCMajor(false);
+    view->OnUpdate();
+    view->verticalScrollBar()->setValue(50);
+    doc->m_rcMark = {4, 30, 12, 60};
+    doc->m_bMarked = true;
+    view->verticalScrollBar()->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+    EXPECT_EQ(doc->m_ptScroll, (Point{0, 50}));
+    EXPECT_EQ(doc->m_rcMarkScrolled, (Rect{4, -20, 12, 10}));
+    EXPECT_EQ(doc->m_nMarkTop, -20);
+    EXPECT_GT(view->verticalScrollBar()->value(), 50);
+}
+
 TEST_F(View, PrintingLeavesTheScreenMarkAloneAndForgetsItsPage)
 {
     startView(0);
