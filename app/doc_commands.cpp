@@ -40,7 +40,7 @@ void RegisterDocumentCommands(platform::CommandMap& map, CKvwinDoc& doc)
     on(cmd::ViewEndHistory, &CKvwinDoc::OnViewEndHistory);
     update(cmd::ViewEndHistory, &CKvwinDoc::OnUpdateViewForward);
 
-    // Still to come with their dialogs, and so disabled until then: Size,
-    // the three searches (with their shared update handler), Language,
-    // Options, and the HTML page commands.
+    // The commands that run dialogs (Size, the three searches with their
+    // shared update handler, Language, Options, the HTML pages) join here
+    // with their dialogs; until then they are disabled.
 }

@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QDebug>
 #include <QFileDialog>
-#include <QPageSetupDialog>
 #include <QPrinter>
 
 #include "app/doc_commands.h"
@@ -14,10 +13,12 @@
 #include "app/version.h"
 #include "document/command_ids.h"
 #include "document/kvwin_doc.h"
+#include "platform/print_driver.h"
 #include "platform/qt_docs_folder.h"
 #include "platform/qt_platform_info.h"
 #include "platform/qt_settings_store.h"
 #include "platform/qt_text.h"
+#include "view/kvwin_view.h"
 
 
 CKvwinApp::CKvwinApp() : CKvwinApp(Dependencies{}) {}
@@ -34,6 +35,10 @@ CKvwinApp::CKvwinApp(Dependencies dependencies) : m_deps(std::move(dependencies)
         m_pOwnOs = std::make_unique<platform::QtOsInfo>();
         m_deps.os = m_pOwnOs.get();
     }
+    if (!m_deps.fonts) {
+        m_pOwnFonts = std::make_unique<platform::QtFontCatalog>();
+        m_deps.fonts = m_pOwnFonts.get();
+    }
     if (!m_deps.docs) {
         m_pOwnDocs = std::make_unique<platform::QtDocsFolder>();
         m_deps.docs = m_pOwnDocs.get();
@@ -45,8 +50,10 @@ CKvwinApp::~CKvwinApp()
 {
     if (m_pMainFrame)
         engine::SetWordTableErrorSink(std::move(m_previousWordTableSink));
-    m_pDocument.reset();
+    // The view, a child of the frame, goes with it, before the document it shows.
     m_pMainFrame.reset();
+    m_pView = nullptr;
+    m_pDocument.reset();
 }
 
 bool CKvwinApp::InitInstance()
@@ -104,6 +111,7 @@ bool CKvwinApp::CreateDocumentAndFrame()
     frame->SetDocument(m_pDocument.get());
     frame->SetHelpFile(m_strHelpFile);
     frame->SetHelpRouter([this](std::uintptr_t data, unsigned command) { WinHelp(data, command); });
+    CreateView();
     if (!frame->OnCreate())
         return false;
 
@@ -113,10 +121,26 @@ bool CKvwinApp::CreateDocumentAndFrame()
     frame->Commands().SetTarget(platform::Route::Application, &m_appCommands);
 
     m_pDocument->OnNewDocument();
-    // The view's first update puts the status line up.
-    m_pDocument->UpdateStatusLine();
+
+    // The view's first update: it takes the frame's faces, still empty, so it
+    // draws with "Arial" and gives the frame "Arial" until the settings load.
+    view::ViewFaces faces{frame->m_strChordHeaderFont, frame->m_strNoteFont, frame->m_strPadTitleFont};
+    m_pView->OnInitialUpdate(faces, m_deps.fonts);
+    frame->m_strChordHeaderFont = faces.header;
+    frame->m_strNoteFont = faces.note;
+    frame->m_strPadTitleFont = faces.padTitle;
+
     frame->ActivateFrame();
     return true;
+}
+
+void CKvwinApp::CreateView()
+{
+    m_pPrinter = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    m_pPrintDriver = std::make_unique<platform::PrintDriver>(*m_pPrinter);
+    m_pView = new CKvwinView(*m_pDocument, m_deps.screen, m_pPrintDriver.get(), m_pMainFrame.get());
+    CKvwinView* view = m_pView;
+    m_pMainFrame->SetView(view, &view->Commands(), [view] { view->OnUpdate(); });
 }
 
 void CKvwinApp::RegisterAppCommands()
@@ -197,14 +221,5 @@ void CKvwinApp::OnFileOpen()
 
 void CKvwinApp::OnFilePrintSetup()
 {
-    QPageSetupDialog dialog(&Printer(), m_pMainFrame.get());
-    m_deps.runDialog(dialog);
-}
-
-QPrinter& CKvwinApp::Printer()
-{
-    // Made when first needed: asking for the printers takes time at start-up.
-    if (!m_pPrinter)
-        m_pPrinter = std::make_unique<QPrinter>(QPrinter::HighResolution);
-    return *m_pPrinter;
+    m_pPrintDriver->PageSetup(m_pMainFrame.get());
 }

@@ -11,6 +11,8 @@
 
 class CFrameUiPort;
 class CKvwinDoc;
+class CKvwinView;
+class FontCatalog;
 class CMainFrame;
 class CScreenPort;
 class DocsFolder;
@@ -20,6 +22,9 @@ class ScreenInfo;
 class SettingsStore;
 namespace ports {
 class MidiPort;
+}
+namespace platform {
+class PrintDriver;
 }
 
 // The application object: starts the program, owns the document, the main
@@ -34,6 +39,7 @@ public:
         const DocsFolder* docs = nullptr;
         const ScreenInfo* screen = nullptr;
         const OsInfo* os = nullptr;
+        const FontCatalog* fonts = nullptr;
         app::DialogRunner runDialog;
         app::ServicePackTextReader servicePackText;
     };
@@ -57,6 +63,7 @@ public:
 
     CMainFrame* MainFrame() const { return m_pMainFrame.get(); }
     CKvwinDoc* Document() const { return m_pDocument.get(); }
+    CKvwinView* View() const { return m_pView; }
     platform::CommandMap& AppCommands() { return m_appCommands; }
     const COSVersion& OsVersion() const { return m_osVersion; }
     double AspectRatio() const { return m_dAspectRatio; }
@@ -66,11 +73,10 @@ public:
     void OnFileNew();
     void OnFileOpen();
     void OnFilePrintSetup();
-    // The printer that print setup, printing and the preview share.
-    QPrinter& Printer();
 
 private:
     bool CreateDocumentAndFrame();
+    void CreateView();
     void RegisterAppCommands();
     void ReadScreenSize();
 
@@ -80,6 +86,7 @@ private:
     std::unique_ptr<DocsFolder> m_pOwnDocs;
     std::unique_ptr<ScreenInfo> m_pOwnScreen;
     std::unique_ptr<OsInfo> m_pOwnOs;
+    std::unique_ptr<FontCatalog> m_pOwnFonts;
 
     COSVersion m_osVersion;
     double m_dAspectRatio = 1.0;
@@ -89,8 +96,11 @@ private:
 
     platform::CommandMap m_appCommands;
     platform::CommandMap m_docCommands;
+    // The printer that print setup, printing and the preview share.
     std::unique_ptr<QPrinter> m_pPrinter;
+    std::unique_ptr<platform::PrintDriver> m_pPrintDriver;
     std::unique_ptr<CMainFrame> m_pMainFrame;
+    CKvwinView* m_pView = nullptr;  // owned by the frame
     std::unique_ptr<CFrameUiPort> m_pUiPort;
     std::unique_ptr<CScreenPort> m_pScreenPort;
     std::unique_ptr<CKvwinDoc> m_pDocument;

@@ -99,7 +99,8 @@ CMainFrame::~CMainFrame() = default;
 
 bool CMainFrame::OnCreate()
 {
-    setCentralWidget(new QWidget(this));
+    if (!centralWidget())
+        setCentralWidget(new QWidget(this));
     const ToolbarLook look = ReadToolbarLook();
     CreateCommands(look.metrics, look.devicePixelRatio);
     CreateMenus();

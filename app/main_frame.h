@@ -23,8 +23,8 @@ public:
     CMainFrame(SettingsStore& store, app::DialogRunner runDialog, QWidget* parent = nullptr);
     ~CMainFrame() override;
 
-    // Builds the view's place, the toolbar, the status bar, the timer and the
-    // menus; false when the window cannot be made.
+    // Builds the toolbar, the status bar, the timer and the menus around the
+    // view (a blank one when none is set); false when the window cannot be made.
     bool OnCreate();
     // Reads the three faces on every call, then activates the frame.
     void ActivateFrame() override;

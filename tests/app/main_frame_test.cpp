@@ -6,6 +6,7 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QLabel>
 #include <QMenu>
@@ -36,7 +37,7 @@ Listing ReadMenuBar(QMenuBar* bar)
 
 class MainFrameTest : public AppFixture {};
 
-TEST_F(MainFrameTest, TheMenuBarReadsAsDesignedWithoutOpenSaveAndRecentFile)
+TEST_F(MainFrameTest, TheMenuBarReadsAsTheResourceWithoutOpenSaveAndRecentFile)
 {
     Start();
     const Listing expected = {
@@ -151,6 +152,26 @@ TEST_F(MainFrameTest, WithoutMidiDevicesStartUpShowsNothing)
     midi.openResult = 68;
     Start();
     EXPECT_TRUE(log.boxes.empty());
+}
+
+TEST_F(MainFrameTest, TheDisplayCommandsReachTheViewAndTheirChecksFollow)
+{
+    Start();
+    QAction* fretboard = Frame().Commands().Action(cmd::ViewFretboard);
+    QAction* chords = Frame().Commands().Action(cmd::ViewChordDisplay);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(chords->isChecked());
+    EXPECT_FALSE(fretboard->isChecked());
+
+    fretboard->trigger();
+    EXPECT_FALSE(Doc().m_bChordDisplay);
+    EXPECT_TRUE(fretboard->isChecked());
+    EXPECT_FALSE(chords->isChecked());
+
+    chords->trigger();
+    EXPECT_TRUE(Doc().m_bChordDisplay);
+    EXPECT_TRUE(chords->isChecked());
+    EXPECT_FALSE(fretboard->isChecked());
 }
 
 // Keys pressed on the active main window.

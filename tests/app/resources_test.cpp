@@ -31,7 +31,7 @@ TEST(ToolbarTableTest, PicksTheStripByHorizontalResolution)
     }
 }
 
-TEST(ToolbarTableTest, TooltipsAreTheDesignedOnes)
+TEST(ToolbarTableTest, EachButtonHasItsTooltip)
 {
     const std::vector<std::string> expected = {
         "Back", "Forward", "Tonalith", "Chord Directory", "View fretboard", "View scratchpad", "Reduced span",
