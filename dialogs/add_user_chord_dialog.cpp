@@ -8,6 +8,7 @@
 
 #include "dialogs/dialog_templates.h"
 #include "platform/dialog_runner.h"
+#include "platform/qt_text.h"
 
 namespace dialogs {
 
@@ -118,7 +119,7 @@ bool AddFixedNotesToUserDir(UserDirList& userDir, const notes::NoteChecks& check
     dialog.lock = NoteBoxLogic::kNotesFixed;
     if (dialog.DoModal() != QDialog::Accepted)
         return false;
-    userDir.push_back({dialog.name.toStdString(), dialog.Value()});
+    userDir.push_back({platform::ToUtf8(dialog.name), dialog.Value()});
     g_bUserDirModified = true;
     return true;
 }

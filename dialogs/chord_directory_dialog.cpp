@@ -9,6 +9,7 @@
 #include "dialogs/search_texts.h"
 #include "engine/chord_types.h"
 #include "platform/list_boxes.h"
+#include "platform/qt_text.h"
 
 namespace dialogs {
 
@@ -76,7 +77,7 @@ void ChordDirectoryDialog::FillChordList()
     const std::vector<std::string> lines = dialogs::FillChordList(rootPage, shortNames != 0);
     m_list->clear();
     for (const std::string& line : lines)
-        m_list->addItem(QString::fromStdString(line));
+        m_list->addItem(platform::ToQString(line));
     if (chosenType >= 0 && chosenType < kChordTypeCount)
         platform::SetCurSel(*m_list, chosenType);
     platform::SetControlText(Control(id::kRootPage), QString::number(rootPage));

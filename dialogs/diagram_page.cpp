@@ -11,6 +11,7 @@
 #include "dialogs/marker_pictures.h"
 #include "dialogs/search_texts.h"
 #include "platform/dialog_runner.h"
+#include "platform/qt_text.h"
 #include "platform/up_down.h"
 
 namespace dialogs {
@@ -58,10 +59,10 @@ bool DiagramPage::OnInitDialog()
     PropertyPage::OnInitDialog();
     Control<platform::UpDown>(id::kBaseFretSpin)->setRange(kMinBaseFret, kMaxBaseFret);
 
-    const QStringList names = QString::fromStdString(tuningNotes).split(QLatin1Char('\t'));
+    const QStringList names = platform::ToQString(tuningNotes).split(QLatin1Char('\t'));
     for (std::size_t k = 0; k < kTuningNoteIds.size(); ++k)
         Control<QLabel>(kTuningNoteIds[k])->setText(k < static_cast<std::size_t>(names.size()) ? names[static_cast<qsizetype>(k)] : QString());
-    Control<QLabel>(id::kTuningName)->setText(QString::fromStdString(tuningName));
+    Control<QLabel>(id::kTuningName)->setText(platform::ToQString(tuningName));
 
     const qreal dpr = devicePixelRatioF();
     Control<QLabel>(id::kDotPicture)->setPixmap(DotPicture(dpiClass, dpr));
@@ -113,12 +114,12 @@ void DiagramPage::Recompute()
     const DiagramNotes notes = NameDiagram(entry, m_fretNotes, baseFret, deutsch);
     m_mask = notes.mask;
     for (int c = 0; c < 6; ++c)
-        Control<QLabel>(id::kFirstNoteName + c)->setText(QString::fromStdString(notes.names[static_cast<std::size_t>(c)]));
+        Control<QLabel>(id::kFirstNoteName + c)->setText(platform::ToQString(notes.names[static_cast<std::size_t>(c)]));
     m_diagram->SetEntry(entry);
     const SheetCaption caption = CaptionForNotes(m_mask, m_userDir);
     EnableControl(id::kAdd, m_mask != 0 && !caption.named);
     if (Sheet() && Sheet()->GetActivePage() == this)
-        Sheet()->setWindowTitle(QString::fromStdString(caption.text));
+        Sheet()->setWindowTitle(platform::ToQString(caption.text));
 }
 
 void DiagramPage::OnAdd()

@@ -7,6 +7,7 @@
 #include "dialogs/dialog_templates.h"
 #include "dialogs/search_texts.h"
 #include "platform/dialog_runner.h"
+#include "platform/qt_text.h"
 
 namespace dialogs {
 
@@ -76,7 +77,7 @@ void NotesPage::UpdateCaption(bool lookUp)
     // A set that already has a name cannot be added.
     EnableControl(id::kAdd, !caption.named && m_logic.Count() != 0);
     if (Sheet())
-        Sheet()->setWindowTitle(QString::fromStdString(caption.text));
+        Sheet()->setWindowTitle(platform::ToQString(caption.text));
 }
 
 void NotesPage::OnNote(int index)

@@ -101,10 +101,10 @@ void DataExchange::Text(int id, QString& value)
 
 void DataExchange::Text(int id, std::string& value)
 {
-    QString text = toQString(value);
+    QString text = ToQString(value);
     Text(id, text);
     if (m_save && !m_failed)
-        value = toStdString(text);
+        value = ToUtf8(text);
 }
 
 void DataExchange::Text(int id, int& value)
@@ -183,7 +183,7 @@ void DataExchange::MaxChars(const QString& value, int count)
 
 void DataExchange::MaxChars(const std::string& value, int count)
 {
-    MaxChars(toQString(value), count);
+    MaxChars(ToQString(value), count);
 }
 
 }  // namespace platform

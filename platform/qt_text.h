@@ -1,17 +1,18 @@
 #pragma once
 #include <string>
+#include <string_view>
 
 #include <QString>
 
-// The one crossing between the program's UTF-8 std::string and QString.
+// The one crossing between the UTF-8 strings below the widgets and QString.
 namespace platform {
 
-inline QString toQString(const std::string& text)
+inline QString ToQString(std::string_view text)
 {
-    return QString::fromStdString(text);
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-inline std::string toStdString(const QString& text)
+inline std::string ToUtf8(const QString& text)
 {
     return text.toStdString();
 }
