@@ -330,7 +330,14 @@ void CMainFrame::WinHelp(std::uintptr_t, unsigned)
 
 void CMainFrame::OpenHelpFile()
 {
+    // A help file needs a viewer for its format; without either the user is
+    // told rather than left with a beep.
     const QString path = ToQString(m_strHelpFile);
-    if (path.isEmpty() || !QFileInfo::exists(path) || !QDesktopServices::openUrl(QUrl::fromLocalFile(path)))
-        QApplication::beep();
+    if (path.isEmpty() || !QFileInfo::exists(path)) {
+        ShowMessageBox("No help file is installed (" + m_strHelpFile + ").", ports::MessageIcon::Warning);
+        return;
+    }
+    if (!QDesktopServices::openUrl(QUrl::fromLocalFile(path)))
+        ShowMessageBox("No program is installed that can show the help file " + m_strHelpFile + ".",
+                       ports::MessageIcon::Warning);
 }

@@ -256,3 +256,17 @@ TEST_F(AcceleratorTest, TheToolbarCommandHidesTheToolbarAndChecksFollow)
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(MainFrameTest, HelpWithoutAHelpFileSaysSo)
+{
+    Start();
+    log.boxes.clear();
+    Frame().Commands().Execute(cmd::HelpFinder);
+    ASSERT_EQ(log.boxes.size(), 1u);
+    EXPECT_EQ(log.boxes[0].caption, "Tonalith");
+    EXPECT_TRUE(log.boxes[0].text.starts_with("No help file is installed")) << log.boxes[0].text;
+}
+
+}  // namespace
