@@ -18,8 +18,6 @@ TEST_F(SearchCommands, TheSearchSheetRunsOverTheWindowAndShowsItsChord)
 {
     Start();
     QCoreApplication::processEvents();  // the command states follow the start
-    platform::ScriptedDialogRunner runner;
-    platform::ScopedDialogRunner scope(runner);
     runner.Expect([&](platform::Dialog& d) {
         EXPECT_EQ(d.parentWidget(), &Frame());
         auto& notes = dynamic_cast<dialogs::SearchSheet&>(d).Notes();
@@ -37,8 +35,6 @@ TEST_F(SearchCommands, TheChordDirectoryRunsAndNeitherSearchRunsOnTheScratchPad)
 {
     Start();
     QCoreApplication::processEvents();  // the command states follow the start
-    platform::ScriptedDialogRunner runner;
-    platform::ScopedDialogRunner scope(runner);
     runner.Expect([&](platform::Dialog& d) { platform::PressCancel(d); });
     Frame().Commands().Action(cmd::SearchChordDirectory)->trigger();
     EXPECT_EQ(runner.dialogsRun, 1);
