@@ -220,7 +220,7 @@ void CKvwinView::mouseReleaseEvent(QMouseEvent* event)
 
 void CKvwinView::mouseDoubleClickEvent(QMouseEvent* event)
 {
-    // Qt's default would run the press handler a second time and strum again.
+    // The second click of a double click is no press: it must not strum again.
     if (event->button() == Qt::LeftButton)
         OnLButtonDblClk(FromQPoint(event->position().toPoint()));
 }
