@@ -2,6 +2,7 @@
 #include <QFile>
 #include <QPrinter>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -58,7 +59,9 @@ TEST_F(Print, TwoPagesOfDiagramsWithTheirFooters)
     const QStringList pages = PdfPages(path);
     ASSERT_EQ(pages.size(), 2);
     for (int i = 0; i < 2; ++i) {
-        EXPECT_TRUE(pages[i].contains(QString("- %1 -").arg(i + 1))) << pages[i].toStdString();
+        // pdftotext may drop the narrow blanks of "- %i -".
+        EXPECT_TRUE(pages[i].contains(QRegularExpression(QString("-\\s*%1\\s*-").arg(i + 1))))
+            << pages[i].toStdString();
         EXPECT_TRUE(pages[i].contains("C major"));
         EXPECT_FALSE(pages[i].contains("Tuning"));
     }
