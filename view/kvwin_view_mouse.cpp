@@ -8,7 +8,6 @@
 #include <string>
 
 #include "document/kvwin_doc.h"
-#include "engine/pitch.h"
 #include "view/hit_test.h"
 #include "view/kvwin_view.h"
 #include "view/rect_helpers.h"
