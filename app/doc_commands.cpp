@@ -40,7 +40,12 @@ void RegisterDocumentCommands(platform::CommandMap& map, CKvwinDoc& doc)
     on(cmd::ViewEndHistory, &CKvwinDoc::OnViewEndHistory);
     update(cmd::ViewEndHistory, &CKvwinDoc::OnUpdateViewForward);
 
-    // The commands that run dialogs (Size, the three searches with their
-    // shared update handler, Language, Options, the HTML pages) join here
-    // with their dialogs; until then they are disabled.
+    on(cmd::SearchTonalith, &CKvwinDoc::OnSearchTonalith);
+    update(cmd::SearchTonalith, &CKvwinDoc::OnUpdateSearch);
+    on(cmd::SearchChordDirectory, &CKvwinDoc::OnSearchChordDirectory);
+    update(cmd::SearchChordDirectory, &CKvwinDoc::OnUpdateSearch);
+
+    // The other commands that run dialogs (Size, the User Directory search,
+    // Language, Options, the HTML pages) join here with their dialogs; until
+    // then they are disabled.
 }

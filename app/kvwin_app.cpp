@@ -11,6 +11,7 @@
 #include "app/main_frame.h"
 #include "app/screen_port.h"
 #include "app/version.h"
+#include "dialogs/search_dialogs.h"
 #include "document/command_ids.h"
 #include "document/kvwin_doc.h"
 #include "platform/print_driver.h"
@@ -100,6 +101,8 @@ bool CKvwinApp::CreateDocumentAndFrame()
     ports.midi = m_deps.midi;
     ports.screen = m_pScreenPort.get();
     ports.docs = m_deps.docs;
+    m_pSearchDialogs = std::make_unique<dialogs::SearchDialogs>(frame);
+    ports.searchDialogs = m_pSearchDialogs.get();
     m_pDocument = std::make_unique<CKvwinDoc>(ports);
 
     m_previousWordTableSink = engine::SetWordTableErrorSink(

@@ -26,6 +26,9 @@ class MidiPort;
 namespace platform {
 class PrintDriver;
 }
+namespace dialogs {
+class SearchDialogs;
+}
 
 // The application object: starts the program, owns the document, the main
 // window and the ports between them, and answers the application's commands.
@@ -103,6 +106,7 @@ private:
     CKvwinView* m_pView = nullptr;  // owned by the frame
     std::unique_ptr<CFrameUiPort> m_pUiPort;
     std::unique_ptr<CScreenPort> m_pScreenPort;
+    std::unique_ptr<dialogs::SearchDialogs> m_pSearchDialogs;
     std::unique_ptr<CKvwinDoc> m_pDocument;
     engine::WordTableErrorSink m_previousWordTableSink;
     bool m_bDocumentStarted = false;
