@@ -143,6 +143,8 @@ void CKvwinApp::CreateView()
     m_pView = new CKvwinView(*m_pDocument, m_deps.screen, m_pPrintDriver.get(), m_pMainFrame.get());
     CKvwinView* view = m_pView;
     m_pMainFrame->SetView(view, &view->Commands(), [view] { view->OnUpdate(); });
+    // A context-menu choice is a command like any other: checked and routed by the table.
+    view->SetCommandRunner([frame = m_pMainFrame.get()](int id) { frame->Commands().Execute(id); });
 }
 
 void CKvwinApp::RegisterAppCommands()

@@ -94,4 +94,15 @@ std::string DecodeFileLine(std::string_view line)
     return Windows1252ToUtf8(line);
 }
 
+std::string utf8Prefix(std::string_view text, std::size_t count)
+{
+    std::size_t end = 0;
+    for (std::size_t points = 0; end < text.size(); ++end) {
+        // A code point starts at every byte that is not a continuation byte.
+        if ((static_cast<std::uint8_t>(text[end]) & 0xC0) != 0x80 && points++ == count)
+            break;
+    }
+    return std::string(text.substr(0, end));
+}
+
 }  // namespace document
