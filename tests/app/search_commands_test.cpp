@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -109,6 +110,11 @@ struct SearchPath {
     int command;
     void (*enter)(platform::Dialog&);
 };
+
+void PrintTo(const SearchPath& path, std::ostream* out)
+{
+    *out << path.name;
+}
 
 class FirstSearch : public AppFixture, public ::testing::WithParamInterface<SearchPath> {
 protected:
