@@ -11,26 +11,24 @@
 
 #include "kvmidi/fluid_backend.h"
 #include "kvmidi/output.h"
+#include "tests/support/offline_synth.h"
 #include "tests/support/onsets.h"
 
 namespace {
 
 void BM_StrumOnsetError(benchmark::State& state)
 {
-    if (!std::filesystem::is_regular_file(kvmidi::kDefaultSoundfont)) {
+    if (!testsupport::OfflineSynthOutput::SoundfontInstalled()) {
         state.SkipWithError("no soundfont");
         return;
     }
-    auto owned = std::make_unique<kvmidi::FluidSynthBackend>(kvmidi::FluidSynthOptions{kvmidi::kDefaultSoundfont, false});
-    kvmidi::FluidSynthBackend* backend = owned.get();
-    std::vector<std::unique_ptr<kvmidi::Backend>> backends;
-    backends.push_back(std::move(owned));
-    kvmidi::Output output(std::move(backends));
+    testsupport::OfflineSynthOutput synth;
+    kvmidi::Output& output = *synth.output;
     if (output.Open(0) != kvmidi::kOk) {
         state.SkipWithError("synth did not open");
         return;
     }
-    auto engine = backend->LastEngine();
+    auto engine = synth.backend->LastEngine();
     testsupport::SynthProbe probe(engine->Synth(), kvmidi::kSynthSampleRate);
 
     const std::uint32_t notes[] = {64, 60, 55, 52, 48, 43};

@@ -8,6 +8,7 @@
 
 #include "kvmidi/fluid_backend.h"
 #include "kvmidi/output.h"
+#include "support/offline_synth.h"
 #include "support/onsets.h"
 
 namespace {
@@ -20,14 +21,11 @@ using testsupport::SynthProbe;
 struct OfflineSynth : ::testing::Test {
     void SetUp() override
     {
-        if (!std::filesystem::is_regular_file(kvmidi::kDefaultSoundfont))
+        if (!testsupport::OfflineSynthOutput::SoundfontInstalled())
             GTEST_SKIP() << "no soundfont at " << kvmidi::kDefaultSoundfont;
-        auto owned = std::make_unique<kvmidi::FluidSynthBackend>(
-            kvmidi::FluidSynthOptions{kvmidi::kDefaultSoundfont, false});
-        backend = owned.get();
-        std::vector<std::unique_ptr<kvmidi::Backend>> backends;
-        backends.push_back(std::move(owned));
-        output = std::make_unique<kvmidi::Output>(std::move(backends));
+        testsupport::OfflineSynthOutput synth;
+        backend = synth.backend;
+        output = std::move(synth.output);
         ASSERT_EQ(output->GetNumDevs(), 1u);
     }
 

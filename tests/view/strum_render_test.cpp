@@ -4,6 +4,7 @@
 
 #include "kvmidi/fluid_backend.h"
 #include "kvmidi/output.h"
+#include "support/offline_synth.h"
 #include "support/onsets.h"
 #include "tests/view/mouse_fixture.h"
 
@@ -38,28 +39,22 @@ private:
 // The built-in synth without audio: the test renders it, so the sequencer's
 // time is the rendered time and the onsets can be measured exactly.
 struct StrumRender : MouseFixture {
-    kvmidi::FluidSynthBackend* backend = nullptr;
-    std::unique_ptr<kvmidi::Output> output;
+    std::unique_ptr<testsupport::OfflineSynthOutput> synth;
     std::unique_ptr<OutputPort> port;
 
     void SetUp() override
     {
-        if (!std::filesystem::is_regular_file(kvmidi::kDefaultSoundfont))
+        if (!testsupport::OfflineSynthOutput::SoundfontInstalled())
             GTEST_SKIP() << "no soundfont at " << kvmidi::kDefaultSoundfont;
-        auto owned = std::make_unique<kvmidi::FluidSynthBackend>(
-            kvmidi::FluidSynthOptions{kvmidi::kDefaultSoundfont, false});
-        backend = owned.get();
-        std::vector<std::unique_ptr<kvmidi::Backend>> backends;
-        backends.push_back(std::move(owned));
-        output = std::make_unique<kvmidi::Output>(std::move(backends));
-        port = std::make_unique<OutputPort>(*output);
+        synth = std::make_unique<testsupport::OfflineSynthOutput>();
+        port = std::make_unique<OutputPort>(*synth->output);
     }
 
     void TearDown() override
     {
         MouseFixture::TearDown();  // the document closes its output first
         port.reset();
-        output.reset();
+        synth.reset();
     }
 };
 
@@ -70,7 +65,7 @@ TEST_F(StrumRender, ClickOnADiagramSoundsSixStringsAtTheStrumDelays)
     doc = std::make_unique<CKvwinDoc>(CKvwinDoc::Ports{&ui, port.get(), &screen});
     doc->OnNewDocument();
     doc->InitDocument(frame);
-    const std::shared_ptr<kvmidi::FluidSynthEngine> engine = backend->LastEngine();
+    const std::shared_ptr<kvmidi::FluidSynthEngine> engine = synth->backend->LastEngine();
     ASSERT_NE(engine, nullptr) << "start-up opens the built-in synth";
     testsupport::SynthProbe probe(engine->Synth(), kvmidi::kSynthSampleRate);
 
