@@ -94,4 +94,22 @@ std::string DecodeFileLine(std::string_view line)
     return Windows1252ToUtf8(line);
 }
 
+std::size_t utf8Length(std::string_view text)
+{
+    std::size_t count = 0;
+    for (char ch : text)
+        count += (static_cast<std::uint8_t>(ch) & 0xC0) != 0x80;
+    return count;
+}
+
+std::string utf8Prefix(std::string_view text, std::size_t count)
+{
+    std::size_t seen = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if ((static_cast<std::uint8_t>(text[i]) & 0xC0) != 0x80 && seen++ == count)
+            return std::string(text.substr(0, i));
+    }
+    return std::string(text);
+}
+
 }  // namespace document
