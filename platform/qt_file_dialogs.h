@@ -1,0 +1,36 @@
+#pragma once
+#include <functional>
+#include <optional>
+#include <string>
+
+#include <QString>
+
+#include "document/file_dialog_port.h"
+
+class QFileDialog;
+class QWidget;
+
+namespace platform {
+
+// The file dialogs on QFileDialog. Each dialog starts in the folder of the
+// last file chosen, the current folder at first.
+class QtFileDialogs final : public ports::FileDialogPort {
+public:
+    // Runs a prepared dialog and returns its result; tests replace it.
+    using Runner = std::function<int(QFileDialog&)>;
+
+    explicit QtFileDialogs(QWidget* parent = nullptr, Runner runner = {});
+
+    std::optional<std::string> GetSavePath(const std::string& defaultName, const std::string& defaultSuffix,
+                                           const std::string& filter) override;
+    std::optional<std::string> GetOpenPath(const std::string& filter) override;
+
+private:
+    std::optional<std::string> Run(QFileDialog& dialog);
+
+    QWidget* m_parent;
+    Runner m_runner;
+    QString m_folder;
+};
+
+}  // namespace platform
