@@ -1,14 +1,10 @@
 #include <QApplication>
-#include <QMainWindow>
+
+#include "app/kvwin_app.h"
 
 int main(int argc, char* argv[])
 {
-    QApplication app(argc, argv);
-    QApplication::setOrganizationName("Varnoth");
-    QApplication::setApplicationName("Tonalith");
-    QMainWindow window;
-    window.setWindowTitle("Tonalith");
-    window.resize(640, 480);
-    window.show();
-    return app.exec();
+    QApplication application(argc, argv);
+    CKvwinApp theApp;
+    return theApp.Run();
 }

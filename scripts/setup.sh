@@ -8,7 +8,7 @@ packages=(
   libfluidsynth-dev timgm6mb-soundfont
   librtmidi-dev libasound2-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  poppler-utils fonts-dejavu-core
+  poppler-utils fonts-dejavu-core fonts-liberation2
 )
 
 missing=()

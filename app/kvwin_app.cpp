@@ -1,0 +1,228 @@
+#include "app/kvwin_app.h"
+
+#include <QApplication>
+#include <QDebug>
+#include <QFileDialog>
+#include <QPrinter>
+
+#include "app/doc_commands.h"
+#include "app/frame_ui_port.h"
+#include "app/kvmidi_port.h"
+#include "app/main_frame.h"
+#include "app/screen_port.h"
+#include "app/version.h"
+#include "dialogs/search_dialogs.h"
+#include "document/command_ids.h"
+#include "document/kvwin_doc.h"
+#include "platform/print_driver.h"
+#include "platform/qt_docs_folder.h"
+#include "platform/qt_platform_info.h"
+#include "platform/qt_settings_store.h"
+#include "platform/qt_text.h"
+#include "view/kvwin_view.h"
+
+
+CKvwinApp::CKvwinApp() : CKvwinApp(Dependencies{}) {}
+
+CKvwinApp::CKvwinApp(Dependencies dependencies) : m_deps(std::move(dependencies))
+{
+    if (!m_deps.runDialog)
+        m_deps.runDialog = app::RunModal;
+    if (!m_deps.screen) {
+        m_pOwnScreen = std::make_unique<platform::QtScreenInfo>();
+        m_deps.screen = m_pOwnScreen.get();
+    }
+    if (!m_deps.os) {
+        m_pOwnOs = std::make_unique<platform::QtOsInfo>();
+        m_deps.os = m_pOwnOs.get();
+    }
+    if (!m_deps.fonts) {
+        m_pOwnFonts = std::make_unique<platform::QtFontCatalog>();
+        m_deps.fonts = m_pOwnFonts.get();
+    }
+    if (!m_deps.docs) {
+        m_pOwnDocs = std::make_unique<platform::QtDocsFolder>();
+        m_deps.docs = m_pOwnDocs.get();
+    }
+    m_osVersion = COSVersion(m_deps.os);
+}
+
+CKvwinApp::~CKvwinApp()
+{
+    if (m_pMainFrame)
+        engine::SetWordTableErrorSink(std::move(m_previousWordTableSink));
+    // The view, a child of the frame, goes with it, before the document it shows.
+    m_pMainFrame.reset();
+    m_pView = nullptr;
+    m_pDocument.reset();
+}
+
+bool CKvwinApp::InitInstance()
+{
+    // Common controls and GDI+ need no starting here.
+    m_strHelpFile = app::HelpFilePath(platform::ToUtf8(QCoreApplication::applicationFilePath()));
+
+    // Settings live under the company's name and the application's title.
+    QCoreApplication::setOrganizationName(QStringLiteral("Varnoth"));
+    QCoreApplication::setApplicationName(QStringLiteral("Tonalith"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(TONALITH_PRODUCT_VERSION));
+    if (!m_deps.settings) {
+        m_pOwnSettings = std::make_unique<platform::QtSettingsStore>();
+        m_deps.settings = m_pOwnSettings.get();
+    }
+    if (!m_deps.midi) {
+        m_pOwnMidi = std::make_unique<CKvMidiPort>();
+        m_deps.midi = m_pOwnMidi.get();
+    }
+
+    if (!CreateDocumentAndFrame())
+        return false;
+
+    m_osVersion.Detect();
+    ReadScreenSize();
+
+    const app::PlatformVerdict verdict = app::CheckPlatform(m_osVersion, m_deps.servicePackText);
+    for (const std::string& message : verdict.messages)
+        m_pMainFrame->ShowMessageBox(message, ports::MessageIcon::None);
+    return verdict.supported;
+}
+
+// File New at start-up: the document, the frame with its bars, the empty
+// new document, the view's first update, then the window is shown.
+bool CKvwinApp::CreateDocumentAndFrame()
+{
+    m_pMainFrame = std::make_unique<CMainFrame>(*m_deps.settings, m_deps.runDialog);
+    m_pUiPort = std::make_unique<CFrameUiPort>(*m_pMainFrame);
+    CMainFrame* frame = m_pMainFrame.get();
+    m_pScreenPort = std::make_unique<CScreenPort>(*m_deps.screen, [frame] { return frame->View() != nullptr; });
+
+    CKvwinDoc::Ports ports;
+    ports.ui = m_pUiPort.get();
+    ports.midi = m_deps.midi;
+    ports.screen = m_pScreenPort.get();
+    ports.docs = m_deps.docs;
+    m_pSearchDialogs = std::make_unique<dialogs::SearchDialogs>(frame);
+    ports.searchDialogs = m_pSearchDialogs.get();
+    m_pDocument = std::make_unique<CKvwinDoc>(ports);
+
+    m_previousWordTableSink = engine::SetWordTableErrorSink(
+        [frame](const std::string& message) { frame->ShowMessageBox(message, ports::MessageIcon::None); });
+#ifndef NDEBUG
+    document::SetDrawingErrorSink([](const std::string& text) { qDebug().noquote() << platform::ToQString(text); });
+#endif
+
+    frame->SetDocument(m_pDocument.get());
+    frame->SetHelpFile(m_strHelpFile);
+    frame->SetHelpRouter([this](std::uintptr_t data, unsigned command) { WinHelp(data, command); });
+    CreateView();
+    if (!frame->OnCreate())
+        return false;
+
+    RegisterDocumentCommands(m_docCommands, *m_pDocument);
+    RegisterAppCommands();
+    frame->Commands().SetTarget(platform::Route::Document, &m_docCommands);
+    frame->Commands().SetTarget(platform::Route::Application, &m_appCommands);
+
+    m_pDocument->OnNewDocument();
+
+    // The view's first update: it takes the frame's faces, still empty, so it
+    // draws with "Arial" and gives the frame "Arial" until the settings load.
+    view::ViewFaces faces{frame->m_strChordHeaderFont, frame->m_strNoteFont, frame->m_strPadTitleFont};
+    m_pView->OnInitialUpdate(faces, m_deps.fonts);
+    frame->m_strChordHeaderFont = faces.header;
+    frame->m_strNoteFont = faces.note;
+    frame->m_strPadTitleFont = faces.padTitle;
+
+    frame->ActivateFrame();
+    return true;
+}
+
+void CKvwinApp::CreateView()
+{
+    m_pPrinter = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    m_pPrintDriver = std::make_unique<platform::PrintDriver>(*m_pPrinter);
+    m_pView = new CKvwinView(*m_pDocument, m_deps.screen, m_pPrintDriver.get(), m_pMainFrame.get());
+    CKvwinView* view = m_pView;
+    m_pMainFrame->SetView(view, &view->Commands(), [view] { view->OnUpdate(); });
+}
+
+void CKvwinApp::RegisterAppCommands()
+{
+    m_appCommands.On(cmd::FileNew, [this] { OnFileNew(); });
+    m_appCommands.On(cmd::FileOpen, [this] { OnFileOpen(); });
+    m_appCommands.On(cmd::FilePrintSetup, [this] { OnFilePrintSetup(); });
+}
+
+void CKvwinApp::ReadScreenSize()
+{
+    const Size mm = m_deps.screen->PhysicalSizeMm();
+    m_nHorzSizeMm = mm.cx;
+    m_nVertSizeMm = mm.cy;
+    m_dAspectRatio = app::AspectRatio(m_nHorzSizeMm, m_nVertSizeMm);
+}
+
+void CKvwinApp::InitDocument()
+{
+    if (m_bDocumentStarted || !m_pDocument || !m_pMainFrame)
+        return;
+    m_bDocumentStarted = true;
+    m_pDocument->InitDocument(m_pMainFrame->m_settings);
+    // The view's extent follows the size just loaded.
+    m_pUiPort->UpdateAllViews();
+    m_pMainFrame->Commands().RequestRefresh();
+}
+
+int CKvwinApp::ExitInstance()
+{
+    // GDI+ needs no shutting down here.
+    return 0;
+}
+
+int CKvwinApp::Run()
+{
+    if (!InitInstance()) {
+        // The window goes again, saving its settings as it does.
+        if (m_pMainFrame)
+            m_pMainFrame->close();
+        ExitInstance();
+        return 1;
+    }
+    InitDocument();
+    const int code = QApplication::exec();
+    const int exitCode = ExitInstance();
+    return code != 0 ? code : exitCode;
+}
+
+void CKvwinApp::WinHelp(std::uintptr_t data, unsigned command)
+{
+    if (!m_pMainFrame)
+        return;
+    switch (app::RouteWinHelp(data)) {
+    case app::HelpRoute::Finder: m_pMainFrame->WinHelp(0, app::kHelpFinder); break;
+    case app::HelpRoute::Ignore: break;
+    case app::HelpRoute::PassOn: m_pMainFrame->WinHelp(data, command); break;
+    }
+}
+
+void CKvwinApp::OnFileNew()
+{
+    m_pDocument->OnFileNew();
+    m_pUiPort->UpdateAllViews();
+    m_pDocument->UpdateStatusLine();
+}
+
+void CKvwinApp::OnFileOpen()
+{
+    // Nothing is read from the file: choosing one starts a new document, as
+    // the program keeps nothing in documents.
+    QFileDialog dialog(m_pMainFrame.get(), QStringLiteral("Open"), QString(), QStringLiteral("All Files (*)"));
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    if (m_deps.runDialog(dialog) == QDialog::Accepted)
+        OnFileNew();
+}
+
+void CKvwinApp::OnFilePrintSetup()
+{
+    m_pPrintDriver->PageSetup(m_pMainFrame.get());
+}

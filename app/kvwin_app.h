@@ -1,0 +1,113 @@
+#pragma once
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "app/dialog_runner.h"
+#include "app/startup_checks.h"
+#include "document/screen_metrics.h"
+#include "engine/word_table.h"
+#include "platform/command_target.h"
+
+class CFrameUiPort;
+class CKvwinDoc;
+class CKvwinView;
+class FontCatalog;
+class CMainFrame;
+class CScreenPort;
+class DocsFolder;
+class OsInfo;
+class QPrinter;
+class ScreenInfo;
+class SettingsStore;
+namespace ports {
+class MidiPort;
+}
+namespace platform {
+class PrintDriver;
+}
+namespace dialogs {
+class SearchDialogs;
+}
+
+// The application object: starts the program, owns the document, the main
+// window and the ports between them, and answers the application's commands.
+class CKvwinApp {
+public:
+    // What the program talks to; each left empty is the real one. Tests give
+    // a settings file of their own, a scripted MIDI library and dialog runner.
+    struct Dependencies {
+        SettingsStore* settings = nullptr;
+        ports::MidiPort* midi = nullptr;
+        const DocsFolder* docs = nullptr;
+        const ScreenInfo* screen = nullptr;
+        const OsInfo* os = nullptr;
+        const FontCatalog* fonts = nullptr;
+        app::DialogRunner runDialog;
+        app::ServicePackTextReader servicePackText;
+    };
+
+    CKvwinApp();
+    explicit CKvwinApp(Dependencies dependencies);
+    ~CKvwinApp();
+    CKvwinApp(const CKvwinApp&) = delete;
+    CKvwinApp& operator=(const CKvwinApp&) = delete;
+
+    // Start-up up to the shown main window and the platform check; false
+    // when the program must not run.
+    bool InitInstance();
+    // The document's own start-up, once, before the window first paints.
+    void InitDocument();
+    int ExitInstance();
+    // The whole life of the program: start-up, the event loop, exit.
+    int Run();
+
+    void WinHelp(std::uintptr_t data, unsigned command);
+
+    CMainFrame* MainFrame() const { return m_pMainFrame.get(); }
+    CKvwinDoc* Document() const { return m_pDocument.get(); }
+    CKvwinView* View() const { return m_pView; }
+    platform::CommandMap& AppCommands() { return m_appCommands; }
+    const COSVersion& OsVersion() const { return m_osVersion; }
+    double AspectRatio() const { return m_dAspectRatio; }
+    const std::string& HelpFile() const { return m_strHelpFile; }
+
+    // File New: the document starts empty again, its User Directory and MIDI restored.
+    void OnFileNew();
+    void OnFileOpen();
+    void OnFilePrintSetup();
+
+private:
+    bool CreateDocumentAndFrame();
+    void CreateView();
+    void RegisterAppCommands();
+    void ReadScreenSize();
+
+    Dependencies m_deps;
+    std::unique_ptr<SettingsStore> m_pOwnSettings;
+    std::unique_ptr<ports::MidiPort> m_pOwnMidi;
+    std::unique_ptr<DocsFolder> m_pOwnDocs;
+    std::unique_ptr<ScreenInfo> m_pOwnScreen;
+    std::unique_ptr<OsInfo> m_pOwnOs;
+    std::unique_ptr<FontCatalog> m_pOwnFonts;
+
+    COSVersion m_osVersion;
+    double m_dAspectRatio = 1.0;
+    int m_nHorzSizeMm = 1;
+    int m_nVertSizeMm = 1;
+    std::string m_strHelpFile;
+
+    platform::CommandMap m_appCommands;
+    platform::CommandMap m_docCommands;
+    // The printer that print setup, printing and the preview share.
+    std::unique_ptr<QPrinter> m_pPrinter;
+    std::unique_ptr<platform::PrintDriver> m_pPrintDriver;
+    std::unique_ptr<CMainFrame> m_pMainFrame;
+    CKvwinView* m_pView = nullptr;  // owned by the frame
+    std::unique_ptr<CFrameUiPort> m_pUiPort;
+    std::unique_ptr<CScreenPort> m_pScreenPort;
+    std::unique_ptr<dialogs::SearchDialogs> m_pSearchDialogs;
+    std::unique_ptr<CKvwinDoc> m_pDocument;
+    engine::WordTableErrorSink m_previousWordTableSink;
+    bool m_bDocumentStarted = false;
+};

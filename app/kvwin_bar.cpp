@@ -1,0 +1,74 @@
+#include "app/kvwin_bar.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include <QAction>
+#include <QComboBox>
+#include <QFont>
+#include <QWidget>
+
+#include "platform/command_table.h"
+#include "platform/qt_text.h"
+#include "res/string_table.h"
+
+namespace {
+
+constexpr int kSizeGapWidth = 16;
+
+int ToLogical(int devicePixels, qreal devicePixelRatio)
+{
+    return static_cast<int>(std::lround(devicePixels / devicePixelRatio));
+}
+
+}  // namespace
+
+CKvwinBar::CKvwinBar(platform::CommandTable& commands, const res::ToolbarMetrics& metrics,
+                     qreal devicePixelRatio, QWidget* parent)
+    : QToolBar(parent)
+{
+    setObjectName(QStringLiteral("toolbar"));
+    setWindowTitle(QStringLiteral("Toolbar"));
+    setIconSize(QSize(ToLogical(metrics.imageWidth, devicePixelRatio),
+                      ToLogical(metrics.imageHeight, devicePixelRatio)));
+    setAllowedAreas(Qt::AllToolBarAreas);
+
+    for (int slot = 0; slot < res::kToolbarSlotCount; ++slot) {
+        const int id = res::kToolbarSlots[static_cast<std::size_t>(slot)];
+        if (slot == res::kSizeGapSlot) {
+            auto* gap = new QWidget(this);
+            gap->setFixedWidth(kSizeGapWidth);
+            addWidget(gap);
+        } else if (slot == res::kSizeBoxSlot) {
+            CreateSizeCombo(metrics, devicePixelRatio);
+        } else if (id == 0) {
+            addSeparator();
+        } else if (QAction* action = commands.Action(id)) {
+            addAction(action);
+        }
+    }
+}
+
+CKvwinBar::~CKvwinBar() = default;
+
+void CKvwinBar::CreateSizeCombo(const res::ToolbarMetrics& metrics, qreal devicePixelRatio)
+{
+    m_wndSizeCombo = new QComboBox(this);
+    m_wndSizeCombo->setObjectName(QStringLiteral("sizeCombo"));
+    m_wndSizeCombo->setFixedWidth(ToLogical(metrics.sizeBoxWidth, devicePixelRatio));
+    for (const char* entry : {"3", "4", "5", "6"})
+        m_wndSizeCombo->addItem(QString::fromLatin1(entry));
+    // The document selects the current size once it has started.
+    m_wndSizeCombo->setCurrentIndex(-1);
+
+    QFont font(platform::ToQString(res::LoadString(res::IDS_SIZE_BOX_FACE)));
+    font.setPixelSize(std::max(1, ToLogical(std::abs(metrics.sizeBoxFontHeight), devicePixelRatio)));
+    font.setBold(true);
+    font.setStyleHint(QFont::SansSerif);
+    m_wndSizeCombo->setFont(font);
+
+    const std::string_view entry = res::LoadString(cmd::ViewSize);
+    m_wndSizeCombo->setToolTip(platform::ToQString(res::TooltipOf(entry)));
+    m_wndSizeCombo->setStatusTip(platform::ToQString(res::PromptOf(entry)));
+    addWidget(m_wndSizeCombo);
+}

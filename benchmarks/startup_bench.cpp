@@ -1,0 +1,143 @@
+// links: app
+// From the start of a new process to the first paint of the main window's
+// view: the program started offscreen on a settings file of its own, with the
+// real MIDI library, each run in a fresh child process.
+#include <benchmark/benchmark.h>
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <QApplication>
+#include <QDialog>
+#include <QDir>
+#include <QEvent>
+#include <QTemporaryDir>
+
+#include "app/kvwin_app.h"
+#include "app/main_frame.h"
+#include "platform/qt_settings_store.h"
+
+extern char** environ;
+
+namespace {
+
+constexpr const char* kChildFlag = "--startup-child";
+
+std::int64_t MonotonicNs()
+{
+    return std::chrono::duration_cast<std::chrono::nanoseconds>(
+               std::chrono::steady_clock::now().time_since_epoch())
+        .count();
+}
+
+// Writes the clock at the first paint of the watched widget and ends the loop.
+class FirstPaint : public QObject {
+public:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint && !m_seen) {
+            m_seen = true;
+            std::printf("%lld\n", static_cast<long long>(MonotonicNs()));
+            std::fflush(stdout);
+            QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
+        }
+        return false;
+    }
+
+private:
+    bool m_seen = false;
+};
+
+int RunChild(int argc, char** argv)
+{
+    QApplication application(argc, argv);
+    QTemporaryDir dir;
+    QDir::setCurrent(dir.path());
+    platform::QtSettingsStore store(dir.filePath(QStringLiteral("Tonalith.conf")).toStdString());
+    CKvwinApp::Dependencies deps;
+    deps.settings = &store;
+    // A box (no sound device here) would wait for a click.
+    deps.runDialog = [](QDialog&) { return 0; };
+    CKvwinApp app(deps);
+    FirstPaint watcher;
+    if (!app.InitInstance())
+        return 1;
+    app.MainFrame()->View()->installEventFilter(&watcher);
+    app.InitDocument();
+    QApplication::exec();
+    app.MainFrame()->close();
+    return 0;
+}
+
+std::string g_self;
+
+// Seconds from spawning a child to its first paint, or a negative value.
+double OneStart()
+{
+    int out[2];
+    if (pipe(out) != 0)
+        return -1;
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_adddup2(&actions, out[1], STDOUT_FILENO);
+    posix_spawn_file_actions_addclose(&actions, out[0]);
+    char* args[] = {g_self.data(), const_cast<char*>(kChildFlag), nullptr};
+    const std::int64_t start = MonotonicNs();
+    pid_t pid = 0;
+    const int spawned = posix_spawn(&pid, g_self.c_str(), &actions, nullptr, args, environ);
+    posix_spawn_file_actions_destroy(&actions);
+    close(out[1]);
+    if (spawned != 0) {
+        close(out[0]);
+        return -1;
+    }
+    std::string text;
+    char buffer[64];
+    ssize_t n = 0;
+    while ((n = read(out[0], buffer, sizeof buffer)) > 0)
+        text.append(buffer, static_cast<std::size_t>(n));
+    close(out[0]);
+    int status = 0;
+    waitpid(pid, &status, 0);
+    if (text.empty())
+        return -1;
+    return static_cast<double>(std::atoll(text.c_str()) - start) / 1e9;
+}
+
+void BM_StartToFirstPaint(benchmark::State& state)
+{
+    for (auto _ : state) {
+        const double seconds = OneStart();
+        if (seconds < 0) {
+            state.SkipWithError("the program did not paint");
+            return;
+        }
+        state.SetIterationTime(seconds);
+    }
+}
+BENCHMARK(BM_StartToFirstPaint)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(20);
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    if (argc > 1 && std::strcmp(argv[1], kChildFlag) == 0)
+        return RunChild(argc, argv);
+    g_self = "/proc/self/exe";
+    char path[4096];
+    const ssize_t length = readlink("/proc/self/exe", path, sizeof path - 1);
+    if (length > 0)
+        g_self.assign(path, static_cast<std::size_t>(length));
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,55 @@
+#pragma once
+#include <array>
+
+#include "document/note_boxes.h"
+
+namespace dialogs {
+
+// The tick and enable states of the 17 note boxes and how each tick changes
+// them: at most six notes, and one spelling per black key.
+class NoteBoxLogic {
+public:
+    enum class Rules {
+        SearchSheet,    // unticking the sixth note leaves the twins of ticked keys disabled
+        UserDirectory,  // unticking the sixth note enables every unticked box
+    };
+    // Bit 0 of a lock disables every box; 2 presets the notes.
+    static constexpr int kNotesFixed = 1;
+    static constexpr int kNotesPreset = 2;
+
+    explicit NoteBoxLogic(Rules rules) : m_rules(rules) {}
+
+    // The Notes page opening with an earlier entry ticked: each twin of a
+    // ticked key and, past five notes, every unticked box is disabled.
+    void LoadSearchEntry(const notes::NoteChecks& checks, PitchClassMask mask);
+    // The user chord dialog opening; under a lock every unticked box (with
+    // kNotesFixed every box) is disabled.
+    void LoadUserChord(const notes::NoteChecks& checks, int lock);
+
+    // Box index ticked or unticked by the user.
+    void Toggle(int index, bool checked);
+    // Every box enabled and unticked.
+    void Clear();
+
+    const notes::NoteChecks& Checks() const { return m_checks; }
+    bool Enabled(int index) const { return m_enabled[static_cast<std::size_t>(index)]; }
+    int Count() const { return m_count; }
+    PitchClassMask Mask() const { return m_mask; }
+
+private:
+    void EnableUnchecked(bool enable);
+    bool Checked(int index) const { return m_checks[static_cast<std::size_t>(index)] != 0; }
+
+    Rules m_rules;
+    int m_lock = 0;
+    notes::NoteChecks m_checks{};
+    std::array<bool, notes::kNoteBoxCount> m_enabled = [] {
+        std::array<bool, notes::kNoteBoxCount> all{};
+        all.fill(true);
+        return all;
+    }();
+    int m_count = 0;
+    PitchClassMask m_mask = 0;
+};
+
+}  // namespace dialogs

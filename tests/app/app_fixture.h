@@ -1,0 +1,116 @@
+#pragma once
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include <QDialog>
+#include <QDir>
+#include <QMessageBox>
+#include <QTemporaryDir>
+
+#include "app/kvwin_app.h"
+#include "app/main_frame.h"
+#include "document/docs_folder.h"
+#include "document/platform_ports.h"
+#include "document/kvwin_doc.h"
+#include "engine/udir.h"
+#include "platform/qt_settings_store.h"
+#include "support/fake_ports.h"
+
+struct NoDocsFolder final : DocsFolder {
+    std::optional<std::string> DocumentsFolder() const override { return std::nullopt; }
+};
+
+// A 1920 x 1200 screen at 96 dpi, 520 mm by 325 mm.
+struct FixedScreenInfo final : ScreenInfo {
+    std::optional<ScreenResolution> PrimaryResolution() const override { return ScreenResolution{}; }
+    Rect PrimaryGeometry() const override { return {0, 0, 1920, 1200}; }
+    Size PhysicalSizeMm() const override { return {520, 325}; }
+};
+
+// What the program put on the screen as dialogs, answered without a user.
+struct DialogLog {
+    struct Box {
+        std::string caption;
+        std::string text;
+    };
+    std::vector<Box> boxes;
+    std::vector<std::string> dialogs;  // class names of the other dialogs
+    int answer = QDialog::Rejected;
+
+    int Run(QDialog& dialog)
+    {
+        if (auto* box = qobject_cast<QMessageBox*>(&dialog)) {
+            boxes.push_back({box->windowTitle().toStdString(), box->text().toStdString()});
+            return QMessageBox::Ok;
+        }
+        dialogs.emplace_back(dialog.metaObject()->className());
+        return answer;
+    }
+};
+
+// A program started on a settings file of its own in a temporary folder,
+// which is also the working folder, with a scripted MIDI library.
+class AppFixture : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(m_dir.isValid());
+        m_previousDir = QDir::currentPath();
+        QDir::setCurrent(m_dir.path());
+        g_bUserDirModified = false;
+    }
+
+    void TearDown() override
+    {
+        m_app.reset();
+        m_store.reset();
+        QDir::setCurrent(m_previousDir);
+    }
+
+    std::string IniPath() const { return m_dir.filePath(QStringLiteral("Tonalith.conf")).toStdString(); }
+
+    // A fresh program on the same settings file; the previous one is gone first.
+    CKvwinApp& Start(bool initDocument = true)
+    {
+        m_app.reset();
+        m_store = std::make_unique<platform::QtSettingsStore>(IniPath());
+        CKvwinApp::Dependencies deps;
+        deps.settings = m_store.get();
+        deps.midi = &midi;
+        deps.docs = &docs;
+        deps.screen = &screen;
+        deps.runDialog = [this](QDialog& dialog) { return log.Run(dialog); };
+        m_app = std::make_unique<CKvwinApp>(deps);
+        EXPECT_TRUE(m_app->InitInstance());
+        if (initDocument)
+            m_app->InitDocument();
+        return *m_app;
+    }
+
+    // Closes the window as the user does, then ends the program.
+    void Stop()
+    {
+        if (m_app && m_app->MainFrame())
+            m_app->MainFrame()->close();
+        m_app.reset();
+        m_store.reset();
+    }
+
+    CMainFrame& Frame() { return *m_app->MainFrame(); }
+    CKvwinDoc& Doc() { return *m_app->Document(); }
+    CKvwinApp& GetApp() { return *m_app; }
+
+    FakeMidi midi;
+    NoDocsFolder docs;
+    FixedScreenInfo screen;
+    DialogLog log;
+
+private:
+    QTemporaryDir m_dir;
+    QString m_previousDir;
+    std::unique_ptr<platform::QtSettingsStore> m_store;
+    std::unique_ptr<CKvwinApp> m_app;
+};

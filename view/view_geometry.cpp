@@ -1,0 +1,72 @@
+#include "view/view_geometry.h"
+
+#include "document/kvwin_doc.h"
+
+namespace view {
+
+int GridDimension(int scale, const std::array<int, 4>& sizeUnits)
+{
+    if (scale == sizeUnits[3])
+        return 6;
+    if (scale == sizeUnits[2])
+        return 5;
+    if (scale == sizeUnits[1])
+        return 4;
+    if (scale == sizeUnits[0])
+        return 3;
+    return 6;
+}
+
+int GridDimension(const CKvwinDoc& doc)
+{
+    return GridDimension(doc.m_nScale, doc.m_anScale);
+}
+
+Point CellOrigin(int i, int n, int scale, bool scratchPad)
+{
+    const int rowHeight = scratchPad ? kPadRowHeight : kChordRowHeight;
+    return {(i % n) * kCellWidth * scale, -((i / n) * rowHeight * scale)};
+}
+
+Size ScrollExtent(const CKvwinDoc& doc, bool chordTitleTop)
+{
+    const int s = doc.m_nScale;
+    const int perRow = doc.m_nScrollRowChords > 0 ? doc.m_nScrollRowChords : 1;
+    if (doc.m_bScratchPadMode) {
+        const int k = chordTitleTop ? 125 : 127;
+        const int height = doc.m_nPadCount == 0 ? k * s : k * (s + ((doc.m_nPadCount - 1) / perRow) * s);
+        return {doc.m_nPageWidth, height};
+    }
+    if (doc.m_bChordDisplay) {
+        int height = 120 * s;
+        if (doc.m_nVoicingCount != 0)
+            height += ((doc.m_nVoicingCount - 1) / perRow) * doc.m_nRowHeight * s;
+        const int cap = doc.m_nRowHeight * 120;
+        return {doc.m_nPageWidth, height < cap ? height : cap};
+    }
+    return {225 * s, 75 * s};
+}
+
+int LastPrintPage(const CKvwinDoc& doc, int scale)
+{
+    const int n = GridDimension(scale, doc.m_anScale);
+    // Here an unknown unit prints nine a page.
+    const int perPage = scale == doc.m_anScale[3] || scale == doc.m_anScale[2] || scale == doc.m_anScale[1]
+                            ? n * n
+                            : 9;
+    const auto pages = [perPage](int count) { return (count + perPage - 1) / perPage; };
+    if (doc.m_bScratchPadMode)
+        return pages(doc.m_nPadCount);
+    if (doc.m_bChordDisplay)
+        return pages(doc.m_nVoicingCount);
+    return 1;
+}
+
+Rect ChordHeaderBand(int n, int pageWidth)
+{
+    // The title's own box starts at 500 and ends 3500 x 6 / n later, which
+    // cuts long user chord names at six a row; the band is the page wide.
+    return {0, 10, pageWidth, -(400 * 6 / n) - 10};
+}
+
+}  // namespace view
