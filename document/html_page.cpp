@@ -114,7 +114,8 @@ void AppendFretboardRows(std::string& out, const CKvwinDoc& doc)
     }
 }
 
-// Starts parameter `number` of a row-per-parameter series when `item` opens a row.
+// Each row of diagrams gets a parameter of its own: opens the next one before
+// the first item of every row after the first.
 void BreakRow(std::string& out, const char* name, int item, int perRow)
 {
     if (item == 0 || item % perRow != 0)
