@@ -14,6 +14,7 @@
 #include "dialogs/search_dialogs.h"
 #include "document/command_ids.h"
 #include "document/kvwin_doc.h"
+#include "platform/dialog_runner.h"
 #include "platform/print_driver.h"
 #include "platform/qt_docs_folder.h"
 #include "platform/qt_platform_info.h"
@@ -26,8 +27,6 @@ CKvwinApp::CKvwinApp() : CKvwinApp(Dependencies{}) {}
 
 CKvwinApp::CKvwinApp(Dependencies dependencies) : m_deps(std::move(dependencies))
 {
-    if (!m_deps.runDialog)
-        m_deps.runDialog = app::RunModal;
     if (!m_deps.screen) {
         m_pOwnScreen = std::make_unique<platform::QtScreenInfo>();
         m_deps.screen = m_pOwnScreen.get();
@@ -91,7 +90,7 @@ bool CKvwinApp::InitInstance()
 // new document, the view's first update, then the window is shown.
 bool CKvwinApp::CreateDocumentAndFrame()
 {
-    m_pMainFrame = std::make_unique<CMainFrame>(*m_deps.settings, m_deps.runDialog);
+    m_pMainFrame = std::make_unique<CMainFrame>(*m_deps.settings);
     m_pUiPort = std::make_unique<CFrameUiPort>(*m_pMainFrame);
     CMainFrame* frame = m_pMainFrame.get();
     m_pScreenPort = std::make_unique<CScreenPort>(*m_deps.screen, [frame] { return frame->View() != nullptr; });
@@ -144,6 +143,8 @@ void CKvwinApp::CreateView()
     m_pView = new CKvwinView(*m_pDocument, m_deps.screen, m_pPrintDriver.get(), m_pMainFrame.get());
     CKvwinView* view = m_pView;
     m_pMainFrame->SetView(view, &view->Commands(), [view] { view->OnUpdate(); });
+    // A context-menu choice is a command like any other: checked and routed by the table.
+    view->SetCommandRunner([frame = m_pMainFrame.get()](int id) { frame->Commands().Execute(id); });
 }
 
 void CKvwinApp::RegisterAppCommands()
@@ -218,7 +219,7 @@ void CKvwinApp::OnFileOpen()
     QFileDialog dialog(m_pMainFrame.get(), QStringLiteral("Open"), QString(), QStringLiteral("All Files (*)"));
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    if (m_deps.runDialog(dialog) == QDialog::Accepted)
+    if (platform::dialogRunner().RunStandardDialog(dialog) == QDialog::Accepted)
         OnFileNew();
 }
 

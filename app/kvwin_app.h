@@ -3,7 +3,6 @@
 #include <memory>
 #include <string>
 
-#include "app/dialog_runner.h"
 #include "app/startup_checks.h"
 #include "document/screen_metrics.h"
 #include "engine/word_table.h"
@@ -35,7 +34,8 @@ class SearchDialogs;
 class CKvwinApp {
 public:
     // What the program talks to; each left empty is the real one. Tests give
-    // a settings file of their own, a scripted MIDI library and dialog runner.
+    // a settings file of their own and a scripted MIDI library; dialogs run
+    // through platform::dialogRunner().
     struct Dependencies {
         SettingsStore* settings = nullptr;
         ports::MidiPort* midi = nullptr;
@@ -43,7 +43,6 @@ public:
         const ScreenInfo* screen = nullptr;
         const OsInfo* os = nullptr;
         const FontCatalog* fonts = nullptr;
-        app::DialogRunner runDialog;
         app::ServicePackTextReader servicePackText;
     };
 

@@ -12,7 +12,6 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QMenuBar>
-#include <QMessageBox>
 #include <QPixmap>
 #include <QSignalBlocker>
 #include <QStatusBar>
@@ -78,17 +77,7 @@ QLabel* AddPane(QStatusBar* bar, const QString& name, const QString& sizeText = 
 
 }  // namespace
 
-namespace app {
-
-int RunModal(QDialog& dialog)
-{
-    return dialog.exec();
-}
-
-}  // namespace app
-
-CMainFrame::CMainFrame(SettingsStore& store, app::DialogRunner runDialog, QWidget* parent)
-    : CPersistentFrame(store, parent), m_runDialog(std::move(runDialog))
+CMainFrame::CMainFrame(SettingsStore& store, QWidget* parent) : CPersistentFrame(store, parent)
 {
     setObjectName(QStringLiteral("mainFrame"));
     setWindowTitle(ToQString(res::LoadString(res::AFX_IDS_APP_TITLE)));
@@ -281,12 +270,9 @@ QStatusBar* CMainFrame::PersistentStatusBar() const
 
 void CMainFrame::ShowMessageBox(const std::string& text, ports::MessageIcon icon, const std::string& caption)
 {
-    QMessageBox box(icon == ports::MessageIcon::Warning ? QMessageBox::Warning : QMessageBox::NoIcon,
-                    ToQString(caption), ToQString(text), QMessageBox::Ok, this);
-    if (m_runDialog)
-        m_runDialog(box);
-    else
-        app::RunModal(box);
+    platform::dialogRunner().ShowMessage(
+        this, ToQString(caption), ToQString(text),
+        icon == ports::MessageIcon::Warning ? platform::MessageIcon::Exclamation : platform::MessageIcon::None);
 }
 
 void CMainFrame::SetStatusPane(int pane, const std::string& text)

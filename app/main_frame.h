@@ -3,10 +3,10 @@
 #include <functional>
 #include <string>
 
-#include "app/dialog_runner.h"
 #include "app/persistent_frame.h"
 #include "document/ports.h"
 #include "platform/command_table.h"
+#include "platform/dialog_runner.h"
 
 namespace res {
 struct ToolbarMetrics;
@@ -20,7 +20,7 @@ class QLabel;
 class CMainFrame : public CPersistentFrame {
     Q_OBJECT
 public:
-    CMainFrame(SettingsStore& store, app::DialogRunner runDialog, QWidget* parent = nullptr);
+    explicit CMainFrame(SettingsStore& store, QWidget* parent = nullptr);
     ~CMainFrame() override;
 
     // Builds the toolbar, the status bar, the timer and the menus around the
@@ -43,8 +43,8 @@ public:
     platform::CommandTable& Commands() { return m_commands; }
     platform::CommandMap& FrameCommands() { return m_frameCommands; }
 
-    // What the document asks of the window.
-    void ShowMessageBox(const std::string& text, ports::MessageIcon icon, const std::string& caption = "Tonalith");
+    // What the document asks of the window. Boxes go through the dialog runner.
+    void ShowMessageBox(const std::string& text, ports::MessageIcon icon, const std::string& caption = platform::kAppCaption);
     void SetStatusPane(int pane, const std::string& text);
     void SetTitleText(const std::string& title);
     void SelectSizeCombo(int chordsPerRow);
@@ -82,7 +82,6 @@ private:
 
     platform::CommandTable m_commands{this};
     platform::CommandMap m_frameCommands;
-    app::DialogRunner m_runDialog;
     CKvwinDoc* m_pDocument = nullptr;
     std::function<void()> m_viewUpdate;
     std::function<void(std::uintptr_t, unsigned)> m_winHelp;

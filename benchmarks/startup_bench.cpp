@@ -15,7 +15,6 @@
 #include <unistd.h>
 
 #include <QApplication>
-#include <QDialog>
 #include <QDir>
 #include <QEvent>
 #include <QTemporaryDir>
@@ -23,6 +22,7 @@
 #include "app/kvwin_app.h"
 #include "app/main_frame.h"
 #include "platform/qt_settings_store.h"
+#include "platform/scripted_dialog_runner.h"
 
 extern char** environ;
 
@@ -64,7 +64,8 @@ int RunChild(int argc, char** argv)
     CKvwinApp::Dependencies deps;
     deps.settings = &store;
     // A box (no sound device here) would wait for a click.
-    deps.runDialog = [](QDialog&) { return 0; };
+    platform::ScriptedDialogRunner runner;
+    platform::ScopedDialogRunner scope(runner);
     CKvwinApp app(deps);
     FirstPaint watcher;
     if (!app.InitInstance())

@@ -104,12 +104,13 @@ std::size_t utf8Length(std::string_view text)
 
 std::string utf8Prefix(std::string_view text, std::size_t count)
 {
-    std::size_t seen = 0;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if ((static_cast<std::uint8_t>(text[i]) & 0xC0) != 0x80 && seen++ == count)
-            return std::string(text.substr(0, i));
+    std::size_t end = 0;
+    for (std::size_t points = 0; end < text.size(); ++end) {
+        // A code point starts at every byte that is not a continuation byte.
+        if ((static_cast<std::uint8_t>(text[end]) & 0xC0) != 0x80 && points++ == count)
+            break;
     }
-    return std::string(text);
+    return std::string(text.substr(0, end));
 }
 
 }  // namespace document

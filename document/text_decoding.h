@@ -17,7 +17,7 @@ std::string DecodeFileLine(std::string_view line);
 
 // Length in code points of UTF-8 text.
 std::size_t utf8Length(std::string_view text);
-// The first `count` code points, never splitting a sequence.
+// The first count code points of UTF-8 text; a cut never splits a sequence.
 std::string utf8Prefix(std::string_view text, std::size_t count);
 
 }  // namespace document

@@ -25,6 +25,11 @@ int ExecDialogRunner::RunModal(Dialog& dialog)
     return dialog.exec();
 }
 
+int ExecDialogRunner::RunStandardDialog(QDialog& dialog)
+{
+    return dialog.exec();
+}
+
 void ExecDialogRunner::ShowMessage(QWidget* parent, const QString& caption, const QString& text, MessageIcon icon)
 {
     QMessageBox box(icon == MessageIcon::Exclamation ? QMessageBox::Warning : QMessageBox::NoIcon, caption, text,

@@ -1,6 +1,7 @@
 #pragma once
 #include <QString>
 
+class QDialog;
 class QWidget;
 
 namespace platform {
@@ -20,6 +21,9 @@ public:
     virtual ~IDialogRunner() = default;
     // Builds the dialog when needed, runs it, and returns its result code.
     virtual int RunModal(Dialog& dialog) = 0;
+    // Qt's ready-made dialogs (file, print, page setup), which have no
+    // buttons of ours to press.
+    virtual int RunStandardDialog(QDialog& dialog) = 0;
     virtual void ShowMessage(QWidget* parent, const QString& caption, const QString& text, MessageIcon icon) = 0;
 };
 
@@ -27,6 +31,7 @@ public:
 class ExecDialogRunner : public IDialogRunner {
 public:
     int RunModal(Dialog& dialog) override;
+    int RunStandardDialog(QDialog& dialog) override;
     void ShowMessage(QWidget* parent, const QString& caption, const QString& text, MessageIcon icon) override;
 };
 

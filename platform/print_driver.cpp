@@ -8,6 +8,7 @@
 
 #include <algorithm>
 
+#include "platform/dialog_runner.h"
 #include "platform/qt_surface.h"
 
 namespace platform {
@@ -43,7 +44,7 @@ bool PrintDriver::Print(Printable& printable, QWidget* parent)
     dialog.setMinMax(info.m_nMinPage, info.GetMaxPage());
     dialog.setFromTo(info.m_nMinPage, info.GetMaxPage());
     bool printed = false;
-    if (dialog.exec() == QDialog::Accepted) {
+    if (dialogRunner().RunStandardDialog(dialog) == QDialog::Accepted) {
         int from = 0;
         int to = 0;
         if (m_printer.printRange() == QPrinter::PageRange) {
@@ -68,7 +69,7 @@ bool PrintDriver::PrintPreview(Printable& printable, QWidget* parent)
         pass.m_bPreview = true;
         RenderPass(printable, *target, pass, pass.m_nMinPage, pass.GetMaxPage());
     });
-    dialog.exec();
+    dialogRunner().RunStandardDialog(dialog);
     RestoreSetupOrientation();
     return true;
 }
@@ -77,7 +78,7 @@ bool PrintDriver::PageSetup(QWidget* parent)
 {
     m_printer.setPageOrientation(m_setupOrientation);
     QPageSetupDialog dialog(&m_printer, parent);
-    if (dialog.exec() != QDialog::Accepted)
+    if (dialogRunner().RunStandardDialog(dialog) != QDialog::Accepted)
         return false;
     m_setupOrientation = m_printer.pageLayout().orientation();
     return true;

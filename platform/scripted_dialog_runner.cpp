@@ -32,6 +32,12 @@ int ScriptedDialogRunner::RunModal(Dialog& dialog)
     return dialog.result();
 }
 
+int ScriptedDialogRunner::RunStandardDialog(QDialog& dialog)
+{
+    standardDialogs.push_back(QString::fromLatin1(dialog.metaObject()->className()));
+    return standardAnswer;
+}
+
 void ScriptedDialogRunner::ShowMessage(QWidget*, const QString& caption, const QString& text, MessageIcon icon)
 {
     messages.push_back({caption, text, icon, Current()});

@@ -3,6 +3,7 @@
 #include <functional>
 #include <vector>
 
+#include <QDialog>
 #include <QString>
 
 #include "platform/dialog_runner.h"
@@ -29,12 +30,16 @@ public:
     void Expect(Script script) { m_scripts.push_back(std::move(script)); }
 
     int RunModal(Dialog& dialog) override;
+    // Records the dialog's class name and answers standardAnswer at once.
+    int RunStandardDialog(QDialog& dialog) override;
     void ShowMessage(QWidget* parent, const QString& caption, const QString& text, MessageIcon icon) override;
 
     std::size_t PendingScripts() const { return m_scripts.size(); }
     Dialog* Current() const { return m_running.empty() ? nullptr : m_running.back(); }
 
     std::vector<Message> messages;
+    std::vector<QString> standardDialogs;  // class names, in the order they ran
+    int standardAnswer = QDialog::Rejected;
     int dialogsRun = 0;
     int unexpectedDialogs = 0;  // run with no script left; cancelled
     int dialogsLeftOpen = 0;    // their script did not end them; cancelled

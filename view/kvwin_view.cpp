@@ -14,30 +14,21 @@
 #include "platform/qt_surface.h"
 #include "view/chord_page_painter.h"
 #include "view/fretboard_painter.h"
+#include "view/rect_helpers.h"
 #include "view/view_geometry.h"
 
 using engine::MulDiv;
 
-namespace {
-
-QRect toQRect(const Rect& r)
-{
-    const Rect n = r.normalized();
-    return QRect(n.left, n.top, n.width(), n.height());
-}
-
-bool HasArea(const Rect& r)
-{
-    return r.left != r.right && r.top != r.bottom;
-}
-
-}  // namespace
+using view::HasArea;
+using view::ToQRect;
 
 CKvwinView::CKvwinView(CKvwinDoc& doc, const ScreenInfo* screen, platform::PrintDriver* printDriver,
                        QWidget* parent)
-    : platform::ScrollView(parent), m_doc(doc), m_pPrintDriver(printDriver), m_dpi(screen)
+    : platform::ScrollView(parent), m_doc(doc), m_pPrintDriver(printDriver), m_dpi(screen), m_tracker(viewport())
 {
     viewport()->setAutoFillBackground(false);
+    // The first move after a rubber band commits the mark, button or not.
+    viewport()->setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
 
     Rect extent{0, 0, m_doc.m_nPageWidth, m_nScale * 120};
@@ -64,6 +55,10 @@ void CKvwinView::BuildCommands()
     m_commands.On(cmd::ViewLastPage, [this] { OnViewLastPage(); });
     m_commands.On(cmd::ViewNextPage, [this] { OnViewNextPage(); });
     m_commands.On(cmd::ViewScratchPad, [this] { OnViewScratchPad(); });
+    m_commands.On(cmd::EditCopy, [this] { OnEditCopy(); });
+    m_commands.On(cmd::EditCopyToScratchPad, [this] { OnEditCopyToScratchPad(); });
+    m_commands.On(cmd::EditCutFromScratchPad, [this] { OnEditCutFromScratchPad(); });
+    m_commands.On(cmd::EditAttributesOfScratchPadChord, [this] { OnEditAttributesOfScratchPadChord(); });
     m_commands.On(cmd::FilePrint, [this] { OnFilePrint(); });
     m_commands.On(cmd::FilePrintPreview, [this] { OnFilePrintPreview(); });
 }
@@ -127,14 +122,7 @@ void CKvwinView::OnDraw(platform::Surface& surface)
     if (!m_doc.IsInitialised())
         return;
 
-    const int penWidth = m_doc.m_bPrinting ? 10 : MulDiv(10, m_dpi.GetDpiX() + m_dpi.GetDpiY(), 192);
-    const platform::Pen oldPen = surface.selectPen(platform::Pen{penWidth, platform::kBlack});
-    if (m_doc.m_bScratchPadMode)
-        DrawScratchPad(surface);
-    else if (m_doc.m_bChordDisplay)
-        DrawChordPage(surface, m_doc.m_nPage);
-    else
-        DrawFretboard(surface);
+    DrawDisplay(surface);
 
     // The mark belongs to the screen; a printed page must not touch it.
     if (!m_doc.m_bPrinting) {
@@ -146,6 +134,18 @@ void CKvwinView::OnDraw(platform::Surface& surface)
             surface.invertRect(surface.dpToLp(m_doc.m_rcMarkScrolled.normalized()));
         }
     }
+}
+
+void CKvwinView::DrawDisplay(platform::Surface& surface)
+{
+    const int penWidth = m_doc.m_bPrinting ? 10 : MulDiv(10, m_dpi.GetDpiX() + m_dpi.GetDpiY(), 192);
+    const platform::Pen oldPen = surface.selectPen(platform::Pen{penWidth, platform::kBlack});
+    if (m_doc.m_bScratchPadMode)
+        DrawScratchPad(surface);
+    else if (m_doc.m_bChordDisplay)
+        DrawChordPage(surface, m_doc.m_nPage);
+    else
+        DrawFretboard(surface);
     surface.selectPen(oldPen);
 }
 
@@ -176,7 +176,7 @@ Rect CKvwinView::ChordHeaderDeviceRect()
 
 void CKvwinView::InvalidateChordHeader()
 {
-    viewport()->update(toQRect(ChordHeaderDeviceRect()));
+    viewport()->update(ToQRect(ChordHeaderDeviceRect()));
 }
 
 void CKvwinView::paintEvent(QPaintEvent* event)
@@ -196,7 +196,7 @@ void CKvwinView::focusInEvent(QFocusEvent* event)
 {
     platform::ScrollView::focusInEvent(event);
     if (HasArea(m_doc.m_rcMark))
-        viewport()->update(toQRect(m_doc.m_rcMarkScrolled));
+        viewport()->update(ToQRect(m_doc.m_rcMarkScrolled));
 }
 
 void CKvwinView::OnScrollAction(Qt::Orientation)
@@ -213,13 +213,18 @@ void CKvwinView::ScrollMarkedRect()
     const bool grew = m_doc.m_nMarkTop < newTop;
     m_doc.m_nMarkTop = newTop;
     if (grew)
-        viewport()->update(toQRect(m_doc.m_rcMarkScrolled));
+        viewport()->update(ToQRect(m_doc.m_rcMarkScrolled));
+}
+
+void CKvwinView::UpdateAllViews()
+{
+    if (auto* ui = m_doc.GetPorts().ui)
+        ui->UpdateAllViews();
 }
 
 void CKvwinView::Refresh()
 {
-    if (auto* ui = m_doc.GetPorts().ui)
-        ui->UpdateAllViews();
+    UpdateAllViews();
     m_doc.UpdateStatusLine();
 }
 

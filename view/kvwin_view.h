@@ -1,4 +1,12 @@
 #pragma once
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include <QImage>
+#include <QPoint>
+
 #include "document/cmd_ui.h"
 #include "document/geometry.h"
 #include "document/screen_metrics.h"
@@ -6,6 +14,7 @@
 #include "platform/print_driver.h"
 #include "platform/scroll_view.h"
 #include "view/paint_context.h"
+#include "view/rect_tracker.h"
 
 class CKvwinDoc;
 class FontCatalog;
@@ -52,6 +61,52 @@ public:
     void OnFilePrint();
     void OnFilePrintPreview();
 
+    // Mouse input. Points are viewport pixels.
+    // The chord under the point, or -1; see view::HitTestChord.
+    int HitTestChord(Point client, std::uint8_t& start, bool aboveFrame);
+    // Strums the chord under the point; false when there is none.
+    bool PlayChordAt(Point client);
+    void OnLButtonDown(Point client);
+    void OnRButtonDown(Point client);
+    void OnMouseMove(Point client);
+    void OnLButtonUp(Point client);
+    // In the Scratch Pad, just above a chord's frame: edit that chord.
+    void OnLButtonDblClk(Point client);
+
+    // Scratch Pad editing on the marked block.
+    enum class PadOperation { Copy = 0, Cut = 1, FindChordToEdit = 2, BuildDragList = 3 };
+    // The first wholly marked chord's index on the page; -1 when none is
+    // (or the Scratch Pad is empty, or nothing was found to copy); -2 when a
+    // copy finds the Scratch Pad full.
+    int ScratchPadOperation(PadOperation type);
+    void OnEditCopyToScratchPad();
+    void OnEditCutFromScratchPad();
+    void OnEditAttributesOfScratchPadChord();
+    // The marked block to the clipboard, painted afresh in its normal colours.
+    void OnEditCopy();
+    QImage MarkedBlockImage();
+    // The chord header's menu; the point is global.
+    void OnContextMenu(QPoint global);
+
+    // What runs a command chosen from the context menu; by default the
+    // view's own handler. The main window routes it through its commands.
+    using CommandRunner = std::function<void(int id)>;
+    void SetCommandRunner(CommandRunner runner) { m_commandRunner = std::move(runner); }
+    struct MenuItem {
+        int id = 0;
+        std::string text;
+        int flags = 0;
+    };
+    // Shows a popup menu and returns the chosen id, 0 for none.
+    using MenuRunner = std::function<int(const std::vector<MenuItem>& items, QPoint global)>;
+    void SetMenuRunner(MenuRunner runner) { m_menuRunner = std::move(runner); }
+    // Opens the attributes of Scratch Pad chord index.
+    using PadChordEditor = std::function<void(int index)>;
+    void SetPadChordEditor(PadChordEditor editor) { m_padChordEditor = std::move(editor); }
+
+    const std::vector<std::uint8_t>& DragList() const { return m_abDragList; }
+    int LastButton() const { return m_nLastButton; }
+
     bool OnPreparePrinting(platform::CPrintInfo& info) override;
     void OnBeginPrinting(platform::CPrintInfo& info) override;
     void OnPrepareDC(platform::Surface& surface, platform::CPrintInfo* info) override;
@@ -67,6 +122,12 @@ public:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void OnScrollAction(Qt::Orientation orientation) override;
 
 private:
@@ -77,6 +138,15 @@ private:
     void ScrollMarkedRect();
     void RefreshSizeCopies();
     view::PaintContext Context();
+    // Pen, then the display the document is in; no mark.
+    void DrawDisplay(platform::Surface& surface);
+    void UpdateAllViews();
+    // A viewport point plus a device scroll position, in layout units.
+    Point ToLayout(Point client, Point deviceScroll);
+    void RemoveMark();
+    void DropDraggedChords(Point client);
+    void RunCommand(int id);
+    int RunMenu(const std::vector<MenuItem>& items, QPoint global);
 
     CKvwinDoc& m_doc;
     platform::PrintDriver* m_pPrintDriver;
@@ -90,4 +160,12 @@ private:
     CDpiHelper m_dpi;
     view::ViewFaces m_faces;
     platform::CommandMap m_commands;
+
+    // Mouse button of the last press: 1 left, 0 right.
+    int m_nLastButton = 1;
+    view::RectTracker m_tracker;
+    std::vector<std::uint8_t> m_abDragList;
+    CommandRunner m_commandRunner;
+    MenuRunner m_menuRunner;
+    PadChordEditor m_padChordEditor;
 };

@@ -5,9 +5,7 @@
 #include <string>
 #include <vector>
 
-#include <QDialog>
 #include <QDir>
-#include <QMessageBox>
 #include <QTemporaryDir>
 
 #include "app/kvwin_app.h"
@@ -17,6 +15,7 @@
 #include "document/kvwin_doc.h"
 #include "engine/udir.h"
 #include "platform/qt_settings_store.h"
+#include "platform/scripted_dialog_runner.h"
 #include "support/fake_ports.h"
 
 struct NoDocsFolder final : DocsFolder {
@@ -30,29 +29,10 @@ struct FixedScreenInfo final : ScreenInfo {
     Size PhysicalSizeMm() const override { return {520, 325}; }
 };
 
-// What the program put on the screen as dialogs, answered without a user.
-struct DialogLog {
-    struct Box {
-        std::string caption;
-        std::string text;
-    };
-    std::vector<Box> boxes;
-    std::vector<std::string> dialogs;  // class names of the other dialogs
-    int answer = QDialog::Rejected;
-
-    int Run(QDialog& dialog)
-    {
-        if (auto* box = qobject_cast<QMessageBox*>(&dialog)) {
-            boxes.push_back({box->windowTitle().toStdString(), box->text().toStdString()});
-            return QMessageBox::Ok;
-        }
-        dialogs.emplace_back(dialog.metaObject()->className());
-        return answer;
-    }
-};
-
 // A program started on a settings file of its own in a temporary folder,
-// which is also the working folder, with a scripted MIDI library.
+// which is also the working folder, with a scripted MIDI library. Its
+// dialogs and message boxes go to the scripted runner: a dialog with no
+// script queued is cancelled, a box is recorded.
 class AppFixture : public ::testing::Test {
 protected:
     void SetUp() override
@@ -82,7 +62,6 @@ protected:
         deps.midi = &midi;
         deps.docs = &docs;
         deps.screen = &screen;
-        deps.runDialog = [this](QDialog& dialog) { return log.Run(dialog); };
         m_app = std::make_unique<CKvwinApp>(deps);
         EXPECT_TRUE(m_app->InitInstance());
         if (initDocument)
@@ -106,9 +85,10 @@ protected:
     FakeMidi midi;
     NoDocsFolder docs;
     FixedScreenInfo screen;
-    DialogLog log;
+    platform::ScriptedDialogRunner runner;
 
 private:
+    platform::ScopedDialogRunner m_runnerScope{runner};
     QTemporaryDir m_dir;
     QString m_previousDir;
     std::unique_ptr<platform::QtSettingsStore> m_store;

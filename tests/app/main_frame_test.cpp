@@ -142,16 +142,17 @@ TEST_F(MainFrameTest, TheDocumentsMessagesAreBoxesCaptionedWithTheProgramsName)
     midi.devices = {"Built-in Synth (FluidSynth)"};
     midi.openResult = 4;
     Start();
-    ASSERT_FALSE(log.boxes.empty());
-    EXPECT_EQ(log.boxes.front().caption, "Tonalith");
-    EXPECT_TRUE(log.boxes.front().text.starts_with("Midi: ")) << log.boxes.front().text;
+    ASSERT_FALSE(runner.messages.empty());
+    EXPECT_EQ(runner.messages.front().caption, QStringLiteral("Tonalith"));
+    EXPECT_TRUE(runner.messages.front().text.startsWith(QStringLiteral("Midi: "))) << runner.messages.front().text.toStdString();
+    EXPECT_EQ(runner.messages.front().icon, platform::MessageIcon::None);
 }
 
 TEST_F(MainFrameTest, WithoutMidiDevicesStartUpShowsNothing)
 {
     midi.openResult = 68;
     Start();
-    EXPECT_TRUE(log.boxes.empty());
+    EXPECT_TRUE(runner.messages.empty());
 }
 
 TEST_F(MainFrameTest, TheDisplayCommandsReachTheViewAndTheirChecksFollow)
@@ -225,12 +226,20 @@ TEST_F(AcceleratorTest, CtrlNStartsANewDocumentAndReopensMidi)
 
 TEST_F(AcceleratorTest, CtrlOAsksForAFileAndCtrlSDoesNothing)
 {
-    Press(Qt::Key_O);
-    EXPECT_EQ(log.dialogs, std::vector<std::string>{"QFileDialog"});
     midi.calls.clear();
+    Press(Qt::Key_O);
+    EXPECT_EQ(runner.standardDialogs, std::vector<QString>{QStringLiteral("QFileDialog")});
+    EXPECT_TRUE(midi.calls.empty()) << "cancelled: no new document";
     Press(Qt::Key_S);
-    EXPECT_EQ(log.dialogs.size(), 1u);
+    EXPECT_EQ(runner.standardDialogs.size(), 1u);
     EXPECT_TRUE(midi.calls.empty());
+
+    // A file chosen starts a new document, as Ctrl+N does.
+    runner.standardAnswer = QDialog::Accepted;
+    Press(Qt::Key_O);
+    ASSERT_GE(midi.calls.size(), 2u);
+    EXPECT_EQ(midi.calls.front().op, "close");
+    EXPECT_EQ(midi.calls[1].op, "open");
 }
 
 TEST_F(AcceleratorTest, KeysWithoutHandlersAreDisabled)
@@ -262,11 +271,13 @@ namespace {
 TEST_F(MainFrameTest, HelpWithoutAHelpFileSaysSo)
 {
     Start();
-    log.boxes.clear();
+    runner.messages.clear();
     Frame().Commands().Execute(cmd::HelpFinder);
-    ASSERT_EQ(log.boxes.size(), 1u);
-    EXPECT_EQ(log.boxes[0].caption, "Tonalith");
-    EXPECT_TRUE(log.boxes[0].text.starts_with("No help file is installed")) << log.boxes[0].text;
+    ASSERT_EQ(runner.messages.size(), 1u);
+    EXPECT_EQ(runner.messages[0].caption, QStringLiteral("Tonalith"));
+    EXPECT_EQ(runner.messages[0].icon, platform::MessageIcon::Exclamation);
+    EXPECT_TRUE(runner.messages[0].text.startsWith(QStringLiteral("No help file is installed")))
+        << runner.messages[0].text.toStdString();
 }
 
 }  // namespace
