@@ -5,14 +5,11 @@
 #include <QFileDialog>
 #include <QFileInfo>
 
+#include "platform/dialog_runner.h"
+
 namespace platform {
 
-QtFileDialogs::QtFileDialogs(QWidget* parent, Runner runner)
-    : m_parent(parent), m_runner(std::move(runner)), m_folder(QDir::currentPath())
-{
-    if (!m_runner)
-        m_runner = [](QFileDialog& dialog) { return dialog.exec(); };
-}
+QtFileDialogs::QtFileDialogs(QWidget* parent) : m_parent(parent), m_folder(QDir::currentPath()) {}
 
 std::optional<std::string> QtFileDialogs::GetSavePath(const std::string& defaultName,
                                                       const std::string& defaultSuffix, const std::string& filter)
@@ -35,7 +32,7 @@ std::optional<std::string> QtFileDialogs::GetOpenPath(const std::string& filter)
 
 std::optional<std::string> QtFileDialogs::Run(QFileDialog& dialog)
 {
-    if (m_runner(dialog) != QDialog::Accepted)
+    if (dialogRunner().RunStandardDialog(dialog) != QDialog::Accepted)
         return std::nullopt;
     const QStringList files = dialog.selectedFiles();
     if (files.isEmpty() || files.first().isEmpty())

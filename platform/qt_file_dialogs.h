@@ -1,5 +1,4 @@
 #pragma once
-#include <functional>
 #include <optional>
 #include <string>
 
@@ -12,14 +11,11 @@ class QWidget;
 
 namespace platform {
 
-// The file dialogs on QFileDialog. Each dialog starts in the folder of the
-// last file chosen, the current folder at first.
+// The file dialogs on QFileDialog, run through the dialog runner. Each dialog
+// starts in the folder of the last file chosen, the current folder at first.
 class QtFileDialogs final : public ports::FileDialogPort {
 public:
-    // Runs a prepared dialog and returns its result; tests replace it.
-    using Runner = std::function<int(QFileDialog&)>;
-
-    explicit QtFileDialogs(QWidget* parent = nullptr, Runner runner = {});
+    explicit QtFileDialogs(QWidget* parent = nullptr);
 
     std::optional<std::string> GetSavePath(const std::string& defaultName, const std::string& defaultSuffix,
                                            const std::string& filter) override;
@@ -29,7 +25,6 @@ private:
     std::optional<std::string> Run(QFileDialog& dialog);
 
     QWidget* m_parent;
-    Runner m_runner;
     QString m_folder;
 };
 
