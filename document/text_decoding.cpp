@@ -94,6 +94,14 @@ std::string DecodeFileLine(std::string_view line)
     return Windows1252ToUtf8(line);
 }
 
+std::size_t utf8Length(std::string_view text)
+{
+    std::size_t count = 0;
+    for (char ch : text)
+        count += (static_cast<std::uint8_t>(ch) & 0xC0) != 0x80;
+    return count;
+}
+
 std::string utf8Prefix(std::string_view text, std::size_t count)
 {
     std::size_t end = 0;

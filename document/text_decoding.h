@@ -15,6 +15,8 @@ std::string Windows1252ToUtf8(std::string_view text);
 // Windows-1252, so files from the Windows program keep their accented names.
 std::string DecodeFileLine(std::string_view line);
 
+// Length in code points of UTF-8 text.
+std::size_t utf8Length(std::string_view text);
 // The first count code points of UTF-8 text; a cut never splits a sequence.
 std::string utf8Prefix(std::string_view text, std::size_t count);
 

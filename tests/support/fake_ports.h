@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "document/file_dialog_port.h"
 #include "document/ports.h"
 
 struct FakeUi : ports::UiPort {
@@ -70,5 +71,27 @@ struct FakeMidi : ports::MidiPort {
         caps = {};
         caps.name = devices[id];
         return 0;
+    }
+};
+
+// File dialogs that answer with a scripted path, or cancel when it is empty.
+struct FakeFileDialogs : ports::FileDialogPort {
+    struct Call {
+        std::string op, defaultName, suffix, filter;
+        bool operator==(const Call&) const = default;
+    };
+    std::optional<std::string> answer;
+    std::vector<Call> calls;
+
+    std::optional<std::string> GetSavePath(const std::string& name, const std::string& suffix,
+                                           const std::string& filter) override
+    {
+        calls.push_back({"save", name, suffix, filter});
+        return answer;
+    }
+    std::optional<std::string> GetOpenPath(const std::string& filter) override
+    {
+        calls.push_back({"open", {}, {}, filter});
+        return answer;
     }
 };
