@@ -45,7 +45,11 @@ void RegisterDocumentCommands(platform::CommandMap& map, CKvwinDoc& doc)
     on(cmd::SearchChordDirectory, &CKvwinDoc::OnSearchChordDirectory);
     update(cmd::SearchChordDirectory, &CKvwinDoc::OnUpdateSearch);
 
+    on(cmd::FileSaveAsHtml, &CKvwinDoc::OnFileSaveAsHtml);
+    update(cmd::FileSaveAsHtml, &CKvwinDoc::OnUpdateFileSaveAsHtml);
+    on(cmd::FileLoadHtmlToScratchPad, &CKvwinDoc::OnFileLoadHtmlToScratchPad);
+
     // The other commands that run dialogs (Size, the User Directory search,
-    // Language, Options, the HTML pages) join here with their dialogs; until
-    // then they are disabled.
+    // Language, Options) join here with their dialogs; until then they are
+    // disabled.
 }

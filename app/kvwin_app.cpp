@@ -1,5 +1,7 @@
 #include "app/kvwin_app.h"
 
+#include "platform/qt_file_dialogs.h"
+
 #include <QApplication>
 #include <QDebug>
 #include <QFileDialog>
@@ -16,6 +18,7 @@
 #include "document/kvwin_doc.h"
 #include "platform/dialog_runner.h"
 #include "platform/print_driver.h"
+#include "platform/qt_file_dialogs.h"
 #include "platform/qt_docs_folder.h"
 #include "platform/qt_platform_info.h"
 #include "platform/qt_settings_store.h"
@@ -102,6 +105,8 @@ bool CKvwinApp::CreateDocumentAndFrame()
     ports.docs = m_deps.docs;
     m_pSearchDialogs = std::make_unique<dialogs::SearchDialogs>(frame);
     ports.searchDialogs = m_pSearchDialogs.get();
+    m_pFileDialogs = std::make_unique<platform::QtFileDialogs>(frame);
+    ports.fileDialogs = m_pFileDialogs.get();
     m_pDocument = std::make_unique<CKvwinDoc>(ports);
 
     m_previousWordTableSink = engine::SetWordTableErrorSink(

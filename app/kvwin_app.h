@@ -24,6 +24,7 @@ class MidiPort;
 }
 namespace platform {
 class PrintDriver;
+class QtFileDialogs;
 }
 namespace dialogs {
 class SearchDialogs;
@@ -106,6 +107,7 @@ private:
     std::unique_ptr<CFrameUiPort> m_pUiPort;
     std::unique_ptr<CScreenPort> m_pScreenPort;
     std::unique_ptr<dialogs::SearchDialogs> m_pSearchDialogs;
+    std::unique_ptr<platform::QtFileDialogs> m_pFileDialogs;
     std::unique_ptr<CKvwinDoc> m_pDocument;
     engine::WordTableErrorSink m_previousWordTableSink;
     bool m_bDocumentStarted = false;

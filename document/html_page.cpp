@@ -190,7 +190,10 @@ void AppendChordNameParams(std::string& out, const CKvwinDoc& doc, const Persist
 {
     std::string names = "<param name=\"chname1\" value=\"";
     names += settings.m_nChtitleTop ? 'U' : 'L';
-    const int end = std::min({DiagramsPerPage(perRow), doc.m_nPadCount, pad::kMaxChords});
+    // Every chord written gets its names, so a page saved with the chords
+    // beyond the page loads back with all of its names.
+    const int end = std::min({settings.m_nApplSpUd ? pad::kMaxChords : DiagramsPerPage(perRow), doc.m_nPadCount,
+                              pad::kMaxChords});
     for (int i = 0; i < end; ++i) {
         const bool shown = doc.GetPadRow(i).w[pad::NameShown] != 0;
         BreakRow(names, "chname", i, perRow);

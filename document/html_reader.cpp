@@ -1,5 +1,7 @@
 #include "document/html_page.h"
 
+#include <array>
+
 #include "document/text_decoding.h"
 
 namespace {
@@ -9,7 +11,9 @@ constexpr std::size_t kTitleLength = 30;
 constexpr std::size_t kNameTooLong = 29;
 constexpr std::size_t kRecordSize = 20;
 constexpr std::size_t kOlderRecordSize = 14;  // without the attribute digits
-constexpr int kMaxParams = 6;
+// 36 chords at three a row take twelve rows, one parameter each.
+constexpr int kMaxParams = 12;
+constexpr int kMaxPerRow = 6;
 
 int HexValue(char ch)
 {
@@ -34,16 +38,19 @@ std::optional<std::uint32_t> HexNumber(std::string_view digits)
     return value;
 }
 
-// The number 1..6 of a parameter line that begins with `prefix` ("<param
-// name=\"info", ...) followed by one digit and the closing quote; 0 otherwise.
+// The number 1..12 of a parameter line that begins with `prefix` ("<param
+// name=\"info", ...) followed by the number and the closing quote; 0 otherwise.
 int ParamNumber(std::string_view line, std::string_view prefix)
 {
     if (line.size() < prefix.size() + 2 || line.substr(0, prefix.size()) != prefix)
         return 0;
-    const char digit = line[prefix.size()];
-    if (digit < '1' || digit > '0' + kMaxParams || line[prefix.size() + 1] != '"')
+    int number = 0;
+    std::size_t at = prefix.size();
+    for (; at < line.size() && at < prefix.size() + 2 && line[at] >= '0' && line[at] <= '9'; ++at)
+        number = number * 10 + (line[at] - '0');
+    if (at == prefix.size() || line[prefix.size()] == '0' || at >= line.size() || line[at] != '"')
         return 0;
-    return digit - '0';
+    return number >= 1 && number <= kMaxParams ? number : 0;
 }
 
 // The text between value=" and the next "> of the line.
@@ -105,13 +112,13 @@ public:
         }
         if (const int k = ParamNumber(line, "<param name=\"info"); k != 0 && m_infoPending[k]) {
             m_infoPending[k] = false;
-            if (const auto value = ParamValue(line, 19))
+            if (const auto value = ParamValue(line, 19 + (k > 9 ? 1 : 0)))
                 return ReadInfo(k, *value);
             return true;
         }
         if (const int k = ParamNumber(line, "<param name=\"chname"); k != 0 && m_namesPending[k]) {
             m_namesPending[k] = false;
-            if (const auto value = ParamValue(line, 21))
+            if (const auto value = ParamValue(line, 21 + (k > 9 ? 1 : 0)))
                 ReadNames(k, *value);
         }
         return true;
@@ -162,7 +169,7 @@ private:
                 break;
             m_page.chords[static_cast<std::size_t>(index)] = *row;
         }
-        if (k == 1 && taken <= kMaxParams)
+        if (k == 1 && taken <= kMaxPerRow)
             m_perRow = taken;
         return true;
     }
@@ -173,7 +180,7 @@ private:
         if (m_perRow == 0 && k != 1)
             return;
         const int first = m_perRow * (k - 1);
-        const int end = m_perRow == 0 ? kMaxParams : m_perRow * k;
+        const int end = m_perRow == 0 ? kMaxPerRow : m_perRow * k;
         std::size_t caret = value.find('^');
         for (int i = first; i < end && i < pad::kMaxChords && caret != std::string_view::npos; ++i) {
             const std::size_t next = value.find('^', caret + 1);
@@ -189,8 +196,16 @@ private:
     }
 
     document::ParsedPage& m_page;
-    bool m_infoPending[kMaxParams + 1] = {false, true, true, true, true, true, true};
-    bool m_namesPending[kMaxParams + 1] = {false, true, true, true, true, true, true};
+    // Index 0 is no parameter; each of 1..12 is read once.
+    std::array<bool, kMaxParams + 1> m_infoPending = PendingParams();
+    std::array<bool, kMaxParams + 1> m_namesPending = PendingParams();
+    static constexpr std::array<bool, kMaxParams + 1> PendingParams()
+    {
+        std::array<bool, kMaxParams + 1> pending{};
+        for (std::size_t k = 1; k < pending.size(); ++k)
+            pending[k] = true;
+        return pending;
+    }
     bool m_older = false;
     int m_perRow = 0;
 };

@@ -384,9 +384,10 @@ TEST_F(HtmlPage, ScratchPadUndisplayedChords)
     const std::string text = page();
     EXPECT_EQ(ParamCount(text, "<param name=\"info"), 5);
     EXPECT_EQ(ParamOf(text, "info1")[1], '5');
-    // The names stay at one page's worth.
-    EXPECT_EQ(ParamCount(text, "<param name=\"chname"), 4);
-    EXPECT_EQ(ParamOf(text, "chname4"), "^c12~^c13~^c14~^c15~^");
+    // Every chord written keeps its names, so the page loads back whole.
+    EXPECT_EQ(ParamCount(text, "<param name=\"chname"), 5);
+    EXPECT_EQ(ParamOf(text, "chname4"), "^c12~^c13~^c14~^c15~");
+    EXPECT_EQ(ParamOf(text, "chname5"), "^c16~^c17~^c18~^c19~^");
     EXPECT_NE(text.find("height=" + std::to_string(6 * (4 * 52 + 62)) + " "), std::string::npos);
 }
 

@@ -244,6 +244,9 @@ TEST(HtmlReader, MalformedInput)
          1},
         {"overlong value stops at 36 chords", Lines({kTitle, Info(1, "028" + std::string(1 << 16, '1'))}), 36},
         {"lone carriage returns stay in the line", std::string(5000, '\r') + valid, 1},
+        {"a thirteenth row has no place", Lines({kTitle, Info(1, "028" + kOpenE), Info(13, kOpenE)}), 1},
+        {"a leading zero is no row number", Lines({kTitle, "<param name=\"info01\" value=\"028" + kOpenE + "\">"}), 0},
+        {"a tenth row after a gap is not counted", Lines({kTitle, Info(1, "028" + kOpenE), Info(10, kOpenE)}), 1},
     };
     for (const Case& c : cases)
         EXPECT_EQ(Parse(c.bytes).ChordCount(), c.chords) << c.what;
@@ -341,6 +344,31 @@ TEST_F(HtmlLoad, RoundTripGivesTheSameChords)
     }
     EXPECT_EQ(ui.updates, updates + 1);
     EXPECT_EQ(ui.title, "Scratch Pad");
+}
+
+TEST_F(HtmlLoad, AFullPadAtThreeARowComesBackWhole)
+{
+    // Twelve rows of three: parameters info1..info12 and chname1..chname12.
+    doc->SetSizeIndex(0);
+    frame.m_nApplSpUd = 1;
+    for (int i = 0; i < pad::kMaxChords; ++i) {
+        const auto f = static_cast<std::uint16_t>(1 + i % 10);
+        addPadChord({f, f, f, 21, 21, 21}, f, 0, static_cast<std::uint32_t>(i % 6) << 6, "n" + std::to_string(i),
+                    "m" + std::to_string(i));
+    }
+    const Snapshot before = snapshot();
+    const std::string html = document::buildHtmlPage(*doc, frame);
+    ASSERT_NE(html.find("<param name=\"info12\""), std::string::npos);
+    ParsedPage page = Parse(html);
+    doc->ClearScratchPad();
+    ASSERT_EQ(document::applyToScratchPad(*doc, page), document::PageLoad::Loaded);
+    ASSERT_EQ(doc->m_nPadCount, 36);
+    for (int i = 0; i < pad::kMaxChords; ++i) {
+        const auto at = static_cast<std::size_t>(i);
+        EXPECT_EQ(doc->GetPadRow(i).w, before.rows[at].w) << i;
+        EXPECT_EQ(doc->m_astrPadNames[at], before.names[at]) << i;
+        EXPECT_EQ(doc->m_astrPadNames2[at], before.names2[at]) << i;
+    }
 }
 
 TEST_F(HtmlLoad, LoadReplacesWhatThePadHeld)
