@@ -138,10 +138,4 @@ void RemoveDuplicateFonts(std::vector<std::string>& fonts);
 std::uint8_t FindMissingFonts(const std::vector<std::string>& fonts, const std::string& a,
                               const std::string& b, const std::string& c);
 
-// Byte-wise comparison.
-inline bool StringsDiffer(const std::string& a, const std::string& b)
-{
-    return a != b;
-}
-
 }  // namespace document

@@ -2,6 +2,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/pad_chords.h"
 #include "document/html_page.h"
 #include "tests/document/doc_fixture.h"
 
@@ -60,11 +61,7 @@ struct HtmlPage : DocFixture {
         row.w[pad::FlatFlags] = flags;
         row.w[pad::NameShown] = shown ? 1 : 0;
         row.SetAttributes(attributes);
-        const int i = doc->m_nPadCount;
-        doc->SetPadRow(i, row);
-        doc->m_astrPadNames[static_cast<std::size_t>(i)] = name;
-        doc->m_astrPadNames2[static_cast<std::size_t>(i)] = name2;
-        doc->m_nPadCount = i + 1;
+        testsupport::AppendPadChord(*doc, row, name, name2);
     }
 
     std::string page() const { return document::buildHtmlPage(*doc, frame); }

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/pad_chords.h"
 #include "document/html_page.h"
 #include "tests/document/doc_fixture.h"
 
@@ -269,11 +270,7 @@ struct HtmlLoad : DocFixture {
         row.w[pad::FlatFlags] = flags;
         row.w[pad::NameShown] = 1;
         row.SetAttributes(attributes);
-        const int i = doc->m_nPadCount;
-        doc->SetPadRow(i, row);
-        doc->m_astrPadNames[static_cast<std::size_t>(i)] = name;
-        doc->m_astrPadNames2[static_cast<std::size_t>(i)] = name2;
-        doc->m_nPadCount = i + 1;
+        testsupport::AppendPadChord(*doc, row, name, name2);
     }
 
     // Seven chords at four per row: two rows of each parameter.

@@ -7,6 +7,7 @@
 #include <initializer_list>
 #include <memory>
 
+#include "tests/support/pad_chords.h"
 #include "document/kvwin_doc.h"
 #include "platform/qt_surface.h"
 #include "platform/recording_surface.h"
@@ -64,11 +65,7 @@ struct ViewFixture : DocFixture {
         row.w[pad::BaseFret] = static_cast<std::uint16_t>(baseFret);
         row.w[pad::NameShown] = name.empty() && name2.empty() ? 0 : 1;
         row.SetAttributes(attributes);
-        const int i = doc->m_nPadCount;
-        doc->SetPadRow(i, row);
-        doc->m_astrPadNames[static_cast<std::size_t>(i)] = name;
-        doc->m_astrPadNames2[static_cast<std::size_t>(i)] = name2;
-        doc->m_nPadCount = i + 1;
+        testsupport::AppendPadChord(*doc, row, name, name2);
     }
 
     // What the view draws on the screen at scroll 0, recorded.
