@@ -76,7 +76,13 @@ void QtSettingsStore::WriteInt(std::string_view section, std::string_view key, s
     m_settings->setValue(Key(section, key), static_cast<int>(value));
 }
 
-std::string QtSettingsStore::FileName() const
+bool QtSettingsStore::Flush()
+{
+    m_settings->sync();
+    return m_settings->status() == QSettings::NoError;
+}
+
+std::string QtSettingsStore::Location() const
 {
     return m_settings->fileName().toStdString();
 }

@@ -142,7 +142,7 @@ TEST_F(QtSettingsStoreTest, DefaultStoreIsTheUsersConfFile)
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir.path());
     {
         platform::QtSettingsStore store;
-        EXPECT_EQ(store.FileName(), dir.filePath(QStringLiteral("Varnoth/Tonalith.conf")).toStdString());
+        EXPECT_EQ(store.Location(), dir.filePath(QStringLiteral("Varnoth/Tonalith.conf")).toStdString());
         store.WriteInt("Settings", "his_buf_sz", 80);
     }
     platform::QtSettingsStore store;
