@@ -2,10 +2,12 @@
 #include <memory>
 #include <string>
 
+#include <QSet>
+#include <QString>
+
 #include "document/settings_store.h"
 
 class QSettings;
-class QString;
 
 namespace platform {
 
@@ -33,6 +35,7 @@ public:
 
 private:
     std::unique_ptr<QSettings> m_settings;
+    QSet<QString> m_written;  // keys, for Flush to find in the file
 };
 
 }  // namespace platform
