@@ -9,6 +9,25 @@
 #include <QToolBar>
 
 #include "document/settings_store.h"
+#include "platform/qt_rect.h"
+
+namespace {
+
+// A stored rectangle off every screen or larger than the desktop would
+// open the window where nobody can reach it, or at a size that swamps the
+// window system.
+WindowRect PlaceOnScreens(const WindowRect& stored)
+{
+    std::vector<Rect> available;
+    QRect desktop;
+    for (const QScreen* screen : QGuiApplication::screens()) {
+        available.push_back(platform::fromQRect(screen->availableGeometry()));
+        desktop |= screen->geometry();
+    }
+    return document::PlaceWindowRect(stored, available, platform::fromQRect(desktop));
+}
+
+}  // namespace
 
 CPersistentFrame::CPersistentFrame(SettingsStore& store, QWidget* parent) : QMainWindow(parent), m_store(store) {}
 
@@ -25,29 +44,6 @@ void CPersistentFrame::ActivateFrame()
     document::LoadSettings(m_store, m_settings);
     ApplyPlacement(m_settings.m_placement);
 }
-
-namespace {
-
-Rect ToRect(const QRect& r)
-{
-    return {r.x(), r.y(), r.x() + r.width(), r.y() + r.height()};
-}
-
-// A stored rectangle off every screen or larger than the desktop would
-// open the window where nobody can reach it, or at a size that swamps the
-// window system.
-WindowRect PlaceOnScreens(const WindowRect& stored)
-{
-    std::vector<Rect> available;
-    QRect desktop;
-    for (const QScreen* screen : QGuiApplication::screens()) {
-        available.push_back(ToRect(screen->availableGeometry()));
-        desktop |= screen->geometry();
-    }
-    return document::PlaceWindowRect(stored, available, ToRect(desktop));
-}
-
-}  // namespace
 
 void CPersistentFrame::ApplyPlacement(const WindowPlacement& placement)
 {
