@@ -1,5 +1,7 @@
 #include "dialogs/attr_spad_template.h"
 
+#include "platform/template_dialog.h"
+
 namespace dialogs {
 
 using platform::ControlKind;
@@ -73,8 +75,8 @@ constexpr auto kAttrSPadControls = [] {
         c[n++] = {kFingerSpins[s], ControlKind::UpDown, "", 0, 0, 5, 12, style::kAutoBuddy};
     }
 
-    c[n++] = {1, ControlKind::PushButton, "OK", 40, 322, 50, 14, style::kDefault};
-    c[n++] = {2, ControlKind::PushButton, "Cancel", 107, 322, 50, 14, 0};
+    c[n++] = {platform::TemplateDialog::kIdOk, ControlKind::PushButton, "OK", 40, 322, 50, 14, style::kDefault};
+    c[n++] = {platform::TemplateDialog::kIdCancel, ControlKind::PushButton, "Cancel", 107, 322, 50, 14, 0};
     if (n != c.size())
         throw "the template's count is off";  // stops the constant evaluation
     return c;
