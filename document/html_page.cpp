@@ -278,6 +278,13 @@ std::string EscapeHtml(std::string_view text)
         case '"':
             out += "&quot;";
             break;
+        // The chord-name values split their items at these two.
+        case '^':
+            out += "&#94;";
+            break;
+        case '~':
+            out += "&#126;";
+            break;
         default:
             out += ch;
         }
@@ -291,7 +298,8 @@ std::string UnescapeHtml(std::string_view text)
         std::string_view text;
         char ch;
     };
-    static constexpr Entity kEntities[] = {{"&amp;", '&'}, {"&lt;", '<'}, {"&gt;", '>'}, {"&quot;", '"'}};
+    static constexpr Entity kEntities[] = {{"&amp;", '&'}, {"&lt;", '<'}, {"&gt;", '>'},
+                                             {"&quot;", '"'}, {"&#94;", '^'}, {"&#126;", '~'}};
     std::string out;
     out.reserve(text.size());
     for (std::size_t i = 0; i < text.size();) {

@@ -419,8 +419,8 @@ TEST_F(HtmlPage, SwapRedBlue)
 
 TEST_F(HtmlPage, EscapesRoundTrip)
 {
-    const std::string text = "a&b<c>\"d\" &amp; '";
-    EXPECT_EQ(document::EscapeHtml(text), "a&amp;b&lt;c&gt;&quot;d&quot; &amp;amp; '");
+    const std::string text = "a&b<c>\"d\" &amp; '^x~";
+    EXPECT_EQ(document::EscapeHtml(text), "a&amp;b&lt;c&gt;&quot;d&quot; &amp;amp; '&#94;x&#126;");
     EXPECT_EQ(document::UnescapeHtml(document::EscapeHtml(text)), text);
     EXPECT_EQ(document::UnescapeHtml("&amp &lt;&#39;&"), "&amp <&#39;&");
 }
