@@ -17,6 +17,7 @@ namespace ports {
 class SearchDialogPort;
 class OptionsDialogPort;
 class FileDialogPort;
+class SizeLanguageDialogPort;
 }  // namespace ports
 
 // Words of one Scratch Pad row.
@@ -74,6 +75,7 @@ public:
         ports::SearchDialogPort* searchDialogs = nullptr;
         ports::OptionsDialogPort* optionsDialogs = nullptr;
         ports::FileDialogPort* fileDialogs = nullptr;
+        ports::SizeLanguageDialogPort* sizeLanguageDialogs = nullptr;
     };
 
     explicit CKvwinDoc(Ports ports);
