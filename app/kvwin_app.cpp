@@ -7,6 +7,7 @@
 #include <QFileDialog>
 #include <QPrinter>
 
+#include "app/about_dlg.h"
 #include "app/doc_commands.h"
 #include "app/frame_ui_port.h"
 #include "app/kvmidi_port.h"
@@ -160,6 +161,7 @@ void CKvwinApp::RegisterAppCommands()
     m_appCommands.On(cmd::FileNew, [this] { OnFileNew(); });
     m_appCommands.On(cmd::FileOpen, [this] { OnFileOpen(); });
     m_appCommands.On(cmd::FilePrintSetup, [this] { OnFilePrintSetup(); });
+    m_appCommands.On(cmd::AppAbout, [this] { OnAppAbout(); });
 }
 
 void CKvwinApp::ReadScreenSize()
@@ -234,4 +236,13 @@ void CKvwinApp::OnFileOpen()
 void CKvwinApp::OnFilePrintSetup()
 {
     m_pPrintDriver->PageSetup(m_pMainFrame.get());
+}
+
+void CKvwinApp::OnAppAbout()
+{
+    CAboutDlg about(m_pMainFrame.get());
+    about.m_osVersion = m_osVersion;
+    about.m_dAspectRatio = m_dAspectRatio;
+    about.m_strSystemName = m_deps.os->PrettyProductName();
+    about.DoModal();
 }

@@ -77,6 +77,7 @@ public:
     void OnFileNew();
     void OnFileOpen();
     void OnFilePrintSetup();
+    void OnAppAbout();
 
 private:
     bool CreateDocumentAndFrame();
