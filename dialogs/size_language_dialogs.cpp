@@ -1,6 +1,6 @@
 #include "dialogs/size_language_dialogs.h"
 
-#include "dialogs/size_language_templates.h"
+#include "dialogs/dialog_templates.h"
 
 namespace dialogs {
 

@@ -1,5 +1,4 @@
-#include "dialogs/size_language_templates.h"
-
+// The Size and Language dialogs.
 #include "dialogs/dialog_templates.h"
 
 namespace dialogs {
