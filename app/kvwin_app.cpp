@@ -14,6 +14,7 @@
 #include "app/main_frame.h"
 #include "app/screen_port.h"
 #include "app/version.h"
+#include "dialogs/attr_spad_dialog.h"
 #include "dialogs/search_dialogs.h"
 #include "dialogs/size_language_dialogs.h"
 #include "document/command_ids.h"
@@ -109,6 +110,8 @@ bool CKvwinApp::CreateDocumentAndFrame()
     ports.searchDialogs = m_pSearchDialogs.get();
     m_pSizeLanguageDialogs = std::make_unique<dialogs::SizeLanguageDialogs>(frame);
     ports.sizeLanguageDialogs = m_pSizeLanguageDialogs.get();
+    m_pPadAttributesDialogs = std::make_unique<dialogs::PadAttributesDialogs>(frame);
+    ports.padAttributes = m_pPadAttributesDialogs.get();
     m_pFileDialogs = std::make_unique<platform::QtFileDialogs>(frame);
     ports.fileDialogs = m_pFileDialogs.get();
     m_pDocument = std::make_unique<CKvwinDoc>(ports);
