@@ -20,7 +20,6 @@ namespace {
 const std::set<int> kBuiltElsewhere = {
     cmd::SearchUserDirectory,
     cmd::ToolsOptions,
-    cmd::EditAttributesOfScratchPadChord,
 };
 
 struct Enabled {
