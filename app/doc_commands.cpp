@@ -49,7 +49,9 @@ void RegisterDocumentCommands(platform::CommandMap& map, CKvwinDoc& doc)
     update(cmd::FileSaveAsHtml, &CKvwinDoc::OnUpdateFileSaveAsHtml);
     on(cmd::FileLoadHtmlToScratchPad, &CKvwinDoc::OnFileLoadHtmlToScratchPad);
 
+    // Always enabled: before start-up the command does nothing.
+    on(cmd::ToolsOptions, &CKvwinDoc::OnToolsOptions);
+
     // The other commands that run dialogs (Size, the User Directory search,
-    // Language, Options) join here with their dialogs; until then they are
-    // disabled.
+    // Language) join here with their dialogs; until then they are disabled.
 }

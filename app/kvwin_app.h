@@ -27,6 +27,7 @@ class PrintDriver;
 class QtFileDialogs;
 }
 namespace dialogs {
+class OptionsDialogs;
 class SearchDialogs;
 }
 
@@ -107,6 +108,7 @@ private:
     std::unique_ptr<CFrameUiPort> m_pUiPort;
     std::unique_ptr<CScreenPort> m_pScreenPort;
     std::unique_ptr<dialogs::SearchDialogs> m_pSearchDialogs;
+    std::unique_ptr<dialogs::OptionsDialogs> m_pOptionsDialogs;
     std::unique_ptr<platform::QtFileDialogs> m_pFileDialogs;
     std::unique_ptr<CKvwinDoc> m_pDocument;
     engine::WordTableErrorSink m_previousWordTableSink;
