@@ -21,6 +21,7 @@
 #include "platform/qt_settings_store.h"
 #include "platform/scripted_dialog_runner.h"
 #include "support/options_sheet_driver.h"
+#include "support/output_port.h"
 #include "view/kvwin_view.h"
 
 namespace {
@@ -164,31 +165,6 @@ TEST_F(OptionsCommand, EachModeOpensOnItsOwnLastPage)
     open(7, kSoundPage, kScratchPadPage);
     EXPECT_EQ(runner.dialogsRun, 4);
 }
-
-// The document's MIDI port on a kvmidi output of its own, over recording ports.
-class OutputPort final : public ports::MidiPort {
-public:
-    explicit OutputPort(kvmidi::Output& output) : m_output(output) {}
-    std::uint32_t Open(std::uint32_t id) override { return m_output.Open(id); }
-    std::uint32_t Close() override { return m_output.Close(); }
-    std::uint32_t ProgramChange(std::uint32_t program) override { return m_output.ProgramChange(program); }
-    std::uint32_t PlayNote(std::int32_t delay, std::uint32_t note, std::uint32_t velocity,
-                           std::int32_t duration) override
-    {
-        return m_output.PlayNote(delay, note, velocity, duration);
-    }
-    std::uint32_t NumDevs() override { return m_output.GetNumDevs(); }
-    std::uint32_t DevCaps(std::uint32_t id, ports::MidiDeviceCaps& caps) override
-    {
-        kvmidi::MidiOutCaps found;
-        const std::uint32_t result = m_output.GetDevCaps(id, found);
-        caps.name = found.name;
-        return result;
-    }
-
-private:
-    kvmidi::Output& m_output;
-};
 
 TEST(OptionsMidi, TheNewDeviceGetsTheInstrument)
 {
