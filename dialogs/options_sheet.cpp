@@ -9,14 +9,15 @@ namespace dialogs {
 
 namespace {
 
+// The pages that play through the MIDI port.
 struct SoundPages {
     platform::PropertyPage* tuning;
     platform::PropertyPage* sound;
     platform::PropertyPage* midiOut;
 };
 
-// ---- The Tuning, Sound and MIDI Out pages are made here, and only here. ----
-// Until they exist, each is a blank page under its caption.
+// The Tuning, Sound and MIDI Out pages are made here and nowhere else; until
+// they are built, each is a blank page under its caption.
 SoundPages MakeTuningSoundAndMidiOutPages(ports::OptionsValues&, const ports::OptionsPreset&)
 {
     static constexpr platform::DialogTemplate kTuning{"Tuning", 200, 100, {}};
