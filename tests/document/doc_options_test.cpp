@@ -1,3 +1,4 @@
+#include <cctype>
 #include <climits>
 #include <functional>
 #include <numeric>
