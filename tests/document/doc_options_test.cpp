@@ -53,6 +53,7 @@ struct OptionsFixture : DocFixture {
             });
         };
         doc->OnToolsOptions();
+        dialogs.whileOpen = nullptr;
         searches += doc->m_bSearched ? 1 : 0;
     }
 
