@@ -49,9 +49,13 @@ void RegisterDocumentCommands(platform::CommandMap& map, CKvwinDoc& doc)
     update(cmd::FileSaveAsHtml, &CKvwinDoc::OnUpdateFileSaveAsHtml);
     on(cmd::FileLoadHtmlToScratchPad, &CKvwinDoc::OnFileLoadHtmlToScratchPad);
 
+    // The menu's Size command; the toolbar box with the same id reaches the
+    // document through its own signal.
+    on(cmd::ViewSize, &CKvwinDoc::OnViewSize);
+    on(cmd::ToolsLanguage, &CKvwinDoc::OnToolsLanguage);
     // Always enabled: before start-up the command does nothing.
     on(cmd::ToolsOptions, &CKvwinDoc::OnToolsOptions);
 
-    // The other commands that run dialogs (Size, the User Directory search,
-    // Language) join here with their dialogs; until then they are disabled.
+    // The User Directory search joins here with its dialogs; until then it is
+    // disabled.
 }

@@ -19,6 +19,7 @@ class OptionsDialogPort;
 class FileDialogPort;
 struct OptionsPreset;
 struct OptionsValues;
+class SizeLanguageDialogPort;
 class PadAttributesDialogPort;
 struct PadAttributesPreset;
 struct PadChordAttributes;
@@ -93,6 +94,7 @@ public:
         ports::SearchDialogPort* searchDialogs = nullptr;
         ports::OptionsDialogPort* optionsDialogs = nullptr;
         ports::FileDialogPort* fileDialogs = nullptr;
+        ports::SizeLanguageDialogPort* sizeLanguageDialogs = nullptr;
         ports::PadAttributesDialogPort* padAttributes = nullptr;
     };
 
