@@ -2,6 +2,7 @@
 
 #include <RtMidi.h>
 
+#include <algorithm>
 #include <array>
 #include <atomic>
 #include <cctype>
@@ -93,6 +94,17 @@ std::string StripClientPort(const std::string& portName)
     return portName.substr(0, space);
 }
 
+std::optional<std::size_t> FindListedPort(const std::vector<std::string>& present, const std::string& name,
+                                          std::size_t listed)
+{
+    if (listed < present.size() && present[listed] == name)
+        return listed;
+    const auto found = std::find(present.begin(), present.end(), name);
+    if (found == present.end())
+        return std::nullopt;
+    return static_cast<std::size_t>(found - present.begin());
+}
+
 RtMidiBackend::RtMidiBackend()
 {
     detail::QuietLibraryLogs();
@@ -129,27 +141,23 @@ std::uint32_t RtMidiBackend::Open(std::size_t index, const Clock& clock, std::un
     std::atomic<bool> failed{false};
     std::unique_ptr<RtMidiOut> out = NewClient(failed);
     if (!out)
-        return kAllocated;
+        return kPortNotOpened;
 
     detail::SilencedCerr silenced;
     try {
-        // The ports may have changed since the list was taken: open the one
-        // with the listed name, at the listed place if it is still there.
+        // The ports may have changed since the list was taken.
+        std::vector<std::string> present;
         const unsigned int count = out->getPortCount();
-        std::optional<unsigned int> port;
-        for (unsigned int i = 0; i < count; ++i) {
-            if (StripClientPort(out->getPortName(i)) != m_names[index])
-                continue;
-            if (!port || i == index)
-                port = i;
-        }
+        for (unsigned int i = 0; i < count; ++i)
+            present.push_back(StripClientPort(out->getPortName(i)));
+        const std::optional<std::size_t> port = FindListedPort(present, m_names[index], index);
         if (!port)
-            return kAllocated;
-        out->openPort(*port, kClientName);
+            return kPortNotOpened;
+        out->openPort(static_cast<unsigned int>(*port), kClientName);
         if (failed || !out->isPortOpen())
-            return kAllocated;
+            return kPortNotOpened;
     } catch (const RtMidiError&) {
-        return kAllocated;
+        return kPortNotOpened;
     }
     device = std::make_unique<ScheduledDevice>(std::make_unique<RtMidiSink>(std::move(out)), clock);
     return kOk;

@@ -2,6 +2,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -12,6 +13,12 @@ namespace kvmidi {
 // ALSA names a port "client:port 14:0"; the numbers change between runs, so
 // the stored device name must not contain them.
 std::string StripClientPort(const std::string& portName);
+
+// Where the port listed as `name` at place `listed` is among the ports
+// present now (names stripped): the listed place if it still has that name,
+// else the first that has it; nothing when the port is gone.
+std::optional<std::size_t> FindListedPort(const std::vector<std::string>& present, const std::string& name,
+                                          std::size_t listed);
 
 // The ALSA sequencer's output ports. Without a sequencer (no /dev/snd/seq)
 // there are simply no ports.
