@@ -14,15 +14,20 @@ std::string hex(std::uint32_t v, int digits)
     return buf;
 }
 
+// Formatted rather than concatenated: GCC 12's -Wrestrict misreads a
+// literal put in front of a std::string in optimised builds.
 std::string point(Point p)
 {
-    return "(" + std::to_string(p.x) + "," + std::to_string(p.y) + ")";
+    char buf[32];
+    std::snprintf(buf, sizeof buf, "(%d,%d)", p.x, p.y);
+    return buf;
 }
 
 std::string rect(const Rect& r)
 {
-    return "(" + std::to_string(r.left) + "," + std::to_string(r.top) + "," + std::to_string(r.right) + "," +
-           std::to_string(r.bottom) + ")";
+    char buf[64];
+    std::snprintf(buf, sizeof buf, "(%d,%d,%d,%d)", r.left, r.top, r.right, r.bottom);
+    return buf;
 }
 
 std::string pen(const Pen& p)
