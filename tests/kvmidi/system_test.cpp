@@ -18,6 +18,18 @@ bool SoundfontInstalled()
     return std::filesystem::is_regular_file(kvmidi::kDefaultSoundfont);
 }
 
+// Opens the one device of the backend, expecting the code and no device,
+// with nothing printed.
+void ExpectQuietFailure(kvmidi::FluidSynthBackend& backend, std::uint32_t code)
+{
+    ASSERT_EQ(backend.ListDevices().size(), 1u);
+    std::unique_ptr<kvmidi::Device> device;
+    testing::internal::CaptureStderr();
+    EXPECT_EQ(backend.Open(0, kvmidi::SteadyClock::Instance(), device), code);
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
+    EXPECT_EQ(device, nullptr);
+}
+
 TEST(KvMidiPortNames, TrailingClientAndPortNumbersAreStripped)
 {
     struct Row {
@@ -90,12 +102,7 @@ TEST(KvMidiSynthBackend, SoundfontThatWillNotLoad)
         std::fclose(f);
     }
     kvmidi::FluidSynthBackend backend({path, false});
-    ASSERT_EQ(backend.ListDevices().size(), 1u);
-    std::unique_ptr<kvmidi::Device> device;
-    testing::internal::CaptureStderr();
-    EXPECT_EQ(backend.Open(0, kvmidi::SteadyClock::Instance(), device), kvmidi::kInvalidParam);
-    EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
-    EXPECT_EQ(device, nullptr);
+    ExpectQuietFailure(backend, kvmidi::kInvalidParam);
     std::filesystem::remove(path);
 }
 
@@ -111,12 +118,7 @@ TEST(KvMidiSynthBackend, NoAudioOutput)
     const std::vector<std::vector<std::string>> driverLists = {{"pulseaudio"}, {"no-such-driver"}};
     for (const std::vector<std::string>& drivers : driverLists) {
         kvmidi::FluidSynthBackend backend({kvmidi::kDefaultSoundfont, true, drivers});
-        ASSERT_EQ(backend.ListDevices().size(), 1u);
-        std::unique_ptr<kvmidi::Device> device;
-        testing::internal::CaptureStderr();
-        EXPECT_EQ(backend.Open(0, kvmidi::SteadyClock::Instance(), device), kvmidi::kNoAudioOutput);
-        EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
-        EXPECT_EQ(device, nullptr);
+        ExpectQuietFailure(backend, kvmidi::kNoAudioOutput);
     }
     if (saved)
         setenv("PULSE_SERVER", saved->c_str(), 1);
