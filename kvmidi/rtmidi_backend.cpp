@@ -23,16 +23,11 @@ void NoteFailure(RtMidiError::Type, const std::string&, void* failed)
     static_cast<std::atomic<bool>*>(failed)->store(true);
 }
 
-bool SequencerPresent()
+// A client on the ALSA sequencer whose errors set `failed` instead of throwing.
+std::unique_ptr<RtMidiOut> NewClient(const std::string& sequencerDevice, std::atomic<bool>& failed)
 {
     std::error_code error;
-    return std::filesystem::exists("/dev/snd/seq", error);
-}
-
-// A client on the ALSA sequencer whose errors set `failed` instead of throwing.
-std::unique_ptr<RtMidiOut> NewClient(std::atomic<bool>& failed)
-{
-    if (!SequencerPresent())
+    if (!std::filesystem::exists(sequencerDevice, error))
         return nullptr;
     detail::SilencedCerr silenced;
     try {
@@ -105,7 +100,7 @@ std::optional<std::size_t> FindListedPort(const std::vector<std::string>& presen
     return static_cast<std::size_t>(found - present.begin());
 }
 
-RtMidiBackend::RtMidiBackend()
+RtMidiBackend::RtMidiBackend(std::string sequencerDevice) : m_sequencerDevice(std::move(sequencerDevice))
 {
     detail::QuietLibraryLogs();
 }
@@ -114,7 +109,7 @@ std::vector<MidiOutCaps> RtMidiBackend::ListDevices()
 {
     m_names.clear();
     std::atomic<bool> failed{false};
-    if (std::unique_ptr<RtMidiOut> out = NewClient(failed)) {
+    if (std::unique_ptr<RtMidiOut> out = NewClient(m_sequencerDevice, failed)) {
         detail::SilencedCerr silenced;
         try {
             const unsigned int count = out->getPortCount();
@@ -136,12 +131,13 @@ std::vector<MidiOutCaps> RtMidiBackend::ListDevices()
 
 std::uint32_t RtMidiBackend::Open(std::size_t index, const Clock& clock, std::unique_ptr<Device>& device)
 {
-    if (index >= m_names.size())
-        return kBadDeviceId;
+    // Checked first: a sequencer gone since the list was taken takes the list with it.
     std::atomic<bool> failed{false};
-    std::unique_ptr<RtMidiOut> out = NewClient(failed);
+    std::unique_ptr<RtMidiOut> out = NewClient(m_sequencerDevice, failed);
     if (!out)
         return kPortNotOpened;
+    if (index >= m_names.size())
+        return kBadDeviceId;
 
     detail::SilencedCerr silenced;
     try {

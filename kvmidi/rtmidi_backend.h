@@ -20,16 +20,17 @@ std::string StripClientPort(const std::string& portName);
 std::optional<std::size_t> FindListedPort(const std::vector<std::string>& present, const std::string& name,
                                           std::size_t listed);
 
-// The ALSA sequencer's output ports. Without a sequencer (no /dev/snd/seq)
+// The ALSA sequencer's output ports. Without a sequencer (no device file)
 // there are simply no ports.
 class RtMidiBackend : public Backend {
 public:
-    RtMidiBackend();
+    explicit RtMidiBackend(std::string sequencerDevice = "/dev/snd/seq");
 
     std::vector<MidiOutCaps> ListDevices() override;
     std::uint32_t Open(std::size_t index, const Clock& clock, std::unique_ptr<Device>& device) override;
 
 private:
+    std::string m_sequencerDevice;
     std::vector<std::string> m_names;
 };
 

@@ -159,6 +159,18 @@ TEST(KvMidiSystem, WorksOrFailsQuietly)
     EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
 }
 
+// The sequencer gone when a port is opened: that code, and nothing printed.
+TEST(KvMidiSystem, NoSequencerAtOpen)
+{
+    testing::internal::CaptureStderr();
+    kvmidi::RtMidiBackend backend("/nonexistent/snd/seq");
+    EXPECT_TRUE(backend.ListDevices().empty());
+    std::unique_ptr<kvmidi::Device> device;
+    EXPECT_EQ(backend.Open(0, kvmidi::SteadyClock::Instance(), device), kvmidi::kPortNotOpened);
+    EXPECT_EQ(device, nullptr);
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
+}
+
 TEST(KvMidiSystem, NoSequencerMeansNoPorts)
 {
     if (std::filesystem::exists("/dev/snd/seq"))
