@@ -132,10 +132,10 @@ protected:
             GTEST_SKIP() << problem;
         }
         // Every stream of this process, the synth's included, plays into that
-        // sink, with room on the server for 100 ms of sound: a busy machine
+        // sink, with room on the server for 200 ms of sound: a busy machine
         // then delays the synth's sound rather than dropping it.
         setenv("PULSE_SINK", m_sink->Name().c_str(), 1);
-        setenv("PULSE_LATENCY_MSEC", "100", 1);
+        setenv("PULSE_LATENCY_MSEC", "200", 1);
         useSystemMidi = true;
     }
 
@@ -234,8 +234,9 @@ TEST_F(DesktopSound, ClickedChordIsHeardOnTimeAndFallsSilentWhenTheWindowCloses)
         const double soundMs = Ms(take.lastSound) - Ms(take.firstSound);
         std::cout << "; heard for " << soundMs << " ms of the " << heldMs << " ms before the close\n";
 
-        // Still sounding when the window closed, silent from then on.
-        EXPECT_GT(soundMs, heldMs - 300.0);
+        // Still sounding when the window closed, silent from then on; the
+        // server's buffer puts the sound's start up to 200 ms after the click.
+        EXPECT_GT(soundMs, heldMs - 400.0);
         EXPECT_LT(soundMs, heldMs + 150.0) << "the sound went on after the window closed";
         return;
     }

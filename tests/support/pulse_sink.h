@@ -70,9 +70,15 @@ public:
     const std::string& Problem() const { return m_problem; }
     const std::string& Name() const { return m_name; }
 
-    // Starts recording the monitor; true once its samples arrive.
+    // Starts a new recording of the monitor; true once its samples arrive.
     bool StartRecording(std::chrono::milliseconds timeout = std::chrono::seconds(5))
     {
+        StopRecording();
+        {
+            std::lock_guard lock(m_mutex);
+            m_samples.clear();
+        }
+        m_bReceiving = false;
         int fds[2];
         if (pipe(fds) != 0)
             return false;
