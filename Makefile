@@ -30,10 +30,10 @@ sanitize-test: setup
 	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 	  ctest --output-on-failure -j $(JOBS)
 
-# The optimised build a packager makes, in its own folder.
+# The optimised program as a packager builds it, in its own folder.
 release: setup
 	cmake -S . -B build-release -DCMAKE_BUILD_TYPE=Release -DTONALITH_WERROR=$(WERROR)
-	cmake --build build-release -j $(JOBS)
+	cmake --build build-release -j $(JOBS) --target tonalith
 
 bench: build
 	@for b in $(BUILD)/benchmarks/*_bench; do echo "== $$b"; $$b; done
