@@ -28,6 +28,8 @@ class QtFileDialogs;
 }
 namespace dialogs {
 class SearchDialogs;
+class SizeLanguageDialogs;
+class PadAttributesDialogs;
 }
 
 // The application object: starts the program, owns the document, the main
@@ -76,6 +78,7 @@ public:
     void OnFileNew();
     void OnFileOpen();
     void OnFilePrintSetup();
+    void OnAppAbout();
 
 private:
     bool CreateDocumentAndFrame();
@@ -107,6 +110,8 @@ private:
     std::unique_ptr<CFrameUiPort> m_pUiPort;
     std::unique_ptr<CScreenPort> m_pScreenPort;
     std::unique_ptr<dialogs::SearchDialogs> m_pSearchDialogs;
+    std::unique_ptr<dialogs::SizeLanguageDialogs> m_pSizeLanguageDialogs;
+    std::unique_ptr<dialogs::PadAttributesDialogs> m_pPadAttributesDialogs;
     std::unique_ptr<platform::QtFileDialogs> m_pFileDialogs;
     std::unique_ptr<CKvwinDoc> m_pDocument;
     engine::WordTableErrorSink m_previousWordTableSink;
