@@ -39,9 +39,9 @@ struct NoteEvent {
     }
 };
 
-fluid_audio_driver_t* StartAudio(fluid_settings_t* settings, fluid_synth_t* synth)
+fluid_audio_driver_t* StartAudio(fluid_settings_t* settings, fluid_audio_func_t render, void* data)
 {
-    if (fluid_audio_driver_t* driver = new_fluid_audio_driver(settings, synth))
+    if (fluid_audio_driver_t* driver = new_fluid_audio_driver2(settings, render, data))
         return driver;
     std::array<char, 64> tried{};
     fluid_settings_copystr(settings, "audio.driver", tried.data(), static_cast<int>(tried.size()));
@@ -50,10 +50,39 @@ fluid_audio_driver_t* StartAudio(fluid_settings_t* settings, fluid_synth_t* synt
             continue;
         if (fluid_settings_setstr(settings, "audio.driver", name) != FLUID_OK)
             continue;
-        if (fluid_audio_driver_t* driver = new_fluid_audio_driver(settings, synth))
+        if (fluid_audio_driver_t* driver = new_fluid_audio_driver2(settings, render, data))
             return driver;
     }
     return nullptr;
+}
+
+class FluidAudioOut : public AudioOut {
+public:
+    explicit FluidAudioOut(fluid_audio_driver_t* driver) : m_driver(driver) {}
+    ~FluidAudioOut() override { delete_fluid_audio_driver(m_driver); }
+    FluidAudioOut(const FluidAudioOut&) = delete;
+    FluidAudioOut& operator=(const FluidAudioOut&) = delete;
+
+private:
+    fluid_audio_driver_t* m_driver;
+};
+
+AudioStarter FluidSynthDrivers(fluid_settings_t* settings)
+{
+    return [settings](RenderFunction render, void* data) -> std::unique_ptr<AudioOut> {
+        fluid_audio_driver_t* driver = StartAudio(settings, render, data);
+        if (!driver)
+            return nullptr;
+        return std::make_unique<FluidAudioOut>(driver);
+    };
+}
+
+// What a driver plays: the synth's sound, its effects mixed in.
+int RenderSynth(void* synth, int frames, int, float*[], int outputs, float* out[])
+{
+    if (outputs < 2)
+        return FLUID_FAILED;
+    return fluid_synth_write_float(static_cast<fluid_synth_t*>(synth), frames, out[0], 0, 1, out[1], 0, 1);
 }
 
 // The synth's own sequencer times the notes: it advances with the rendered
@@ -65,7 +94,7 @@ public:
     {
     }
 
-    std::uint32_t Start(bool audio)
+    std::uint32_t Start(const FluidSynthOptions& options)
     {
         m_event = new_fluid_event();
         m_sequencer = new_fluid_sequencer2(0);
@@ -79,9 +108,11 @@ public:
         fluid_event_set_source(m_event, -1);
         fluid_event_set_dest(m_event, m_client);
         // The sequencer is bound before any audio thread renders the synth.
-        if (audio) {
-            m_driver = StartAudio(m_engine->Settings(), m_synth);
-            if (!m_driver)
+        if (options.audio) {
+            m_audio = std::make_unique<RestingAudio>(
+                m_synth, &RenderSynth, m_synth,
+                options.audioOut ? options.audioOut : FluidSynthDrivers(m_engine->Settings()), options.restAfter);
+            if (!m_audio->Start())
                 return kAllocated;
         }
         return kOk;
@@ -95,8 +126,7 @@ public:
         }
         m_keys.ReleaseAll([this](std::uint8_t key) { fluid_synth_noteoff(m_synth, 0, key); });
         fluid_synth_cc(m_synth, 0, 123, 0);
-        if (m_driver)
-            delete_fluid_audio_driver(m_driver);
+        m_audio.reset();
         if (m_sequencer)
             delete_fluid_sequencer(m_sequencer);
         if (m_event)
@@ -115,8 +145,14 @@ public:
         const std::uint64_t now = fluid_sequencer_get_tick(m_sequencer);
         const std::uint64_t on = now + static_cast<std::uint64_t>(delay.count());
         const std::uint64_t off = on + static_cast<std::uint64_t>(duration.count());
-        Send(NoteEvent{generation, note, velocity, true}, on);
-        Send(NoteEvent{generation, note, 0, false}, off);
+        const auto send = [&] {
+            Send(NoteEvent{generation, note, velocity, true}, on);
+            Send(NoteEvent{generation, note, 0, false}, off);
+        };
+        if (m_audio)
+            m_audio->Send(2, send);
+        else
+            send();
     }
 
 private:
@@ -140,6 +176,8 @@ private:
         } else if (self->m_keys.Release(note.note, note.generation)) {
             fluid_synth_noteoff(self->m_synth, 0, note.note);
         }
+        if (self->m_audio)
+            self->m_audio->Delivered();
     }
 
     std::shared_ptr<FluidSynthEngine> m_engine;
@@ -147,7 +185,7 @@ private:
     fluid_sequencer_t* m_sequencer = nullptr;
     fluid_seq_id_t m_client = -1;
     fluid_event_t* m_event = nullptr;
-    fluid_audio_driver_t* m_driver = nullptr;
+    std::unique_ptr<RestingAudio> m_audio;
     KeyOwners m_keys;
 };
 
@@ -211,7 +249,7 @@ std::uint32_t FluidSynthBackend::Open(std::size_t, const Clock&, std::unique_ptr
         return kInvalidParam;
 
     auto opened = std::make_unique<FluidSynthDevice>(engine);
-    if (const std::uint32_t result = opened->Start(m_options.audio); result != kOk)
+    if (const std::uint32_t result = opened->Start(m_options); result != kOk)
         return result;
     m_lastEngine = engine;
     device = std::move(opened);

@@ -1,13 +1,16 @@
 #pragma once
+#include <chrono>
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include <fluidsynth/types.h>
 
 #include "kvmidi/device.h"
+#include "kvmidi/resting_audio.h"
 
 namespace kvmidi {
 
@@ -16,6 +19,9 @@ inline constexpr const char* kBuiltInSynthName = "Built-in Synth (FluidSynth)";
 // What sound servers run at; a 64-frame block (1.33 ms) then starts every
 // note within 1 ms of its millisecond tick.
 inline constexpr double kSynthSampleRate = 48000.0;
+// How long the synth must have been silent, with no voice and no pending
+// event, before its audio output is let go.
+inline constexpr std::chrono::milliseconds kRestAfter{3000};
 
 // A synth with its settings. Shared, so that a test can keep rendering the
 // synth of a closed device.
@@ -39,6 +45,10 @@ struct FluidSynthOptions {
     // Without audio nothing renders the synth but its holder, through
     // fluid_synth_write_float; the sequencer's time follows that rendering.
     bool audio = true;
+    // Starts the audio output; empty means FluidSynth's own drivers.
+    AudioStarter audioOut = {};
+    // nullopt keeps the output running while nothing plays.
+    std::optional<std::chrono::milliseconds> restAfter = kRestAfter;
 };
 
 // Device 0: FluidSynth with the General MIDI soundfont, present when the
