@@ -20,11 +20,13 @@ using testsupport::SynthProbe;
 // The built-in synth with no audio driver: the test renders it, so its
 // sequencer's time is the rendered time.
 struct OfflineSynth : ::testing::Test {
-    void SetUp() override
+    void SetUp() override { Build({kvmidi::kDefaultSoundfont, false}); }
+
+    void Build(kvmidi::FluidSynthOptions options)
     {
         if (!testsupport::OfflineSynthOutput::SoundfontInstalled())
             GTEST_SKIP() << "no soundfont at " << kvmidi::kDefaultSoundfont;
-        testsupport::OfflineSynthOutput synth;
+        testsupport::OfflineSynthOutput synth(std::move(options));
         backend = synth.backend;
         output = std::move(synth.output);
         ASSERT_EQ(output->GetNumDevs(), 1u);
@@ -125,23 +127,13 @@ TEST_F(OfflineSynth, ProgramIsRestoredOnTheNextSynth)
 
 // The built-in synth on an audio output that the test plays through by
 // hand; the synth lets it go when it has been silent long enough.
-struct RestingSynth : ::testing::Test {
-    void SetUp() override
-    {
-        if (!testsupport::OfflineSynthOutput::SoundfontInstalled())
-            GTEST_SKIP() << "no soundfont at " << kvmidi::kDefaultSoundfont;
-        testsupport::OfflineSynthOutput synth({kvmidi::kDefaultSoundfont, true, audio.Starter()});
-        backend = synth.backend;
-        output = std::move(synth.output);
-        ASSERT_EQ(output->GetNumDevs(), 1u);
-    }
+struct RestingSynth : OfflineSynth {
+    void SetUp() override { Build({kvmidi::kDefaultSoundfont, true, audio.Starter()}); }
 
     void Open()
     {
-        ASSERT_EQ(output->Open(0), kvmidi::kOk);
+        OfflineSynth::Open();
         ASSERT_TRUE(audio.WaitUntilRunning(true));
-        engine = backend->LastEngine();
-        probe = std::make_unique<SynthProbe>(engine->Synth(), kvmidi::kSynthSampleRate);
     }
 
     // Plays through the output for at most ms, or until the synth lets it go;
@@ -156,10 +148,6 @@ struct RestingSynth : ::testing::Test {
     }
 
     testsupport::ManualAudio audio;
-    kvmidi::FluidSynthBackend* backend = nullptr;
-    std::unique_ptr<kvmidi::Output> output;
-    std::shared_ptr<kvmidi::FluidSynthEngine> engine;
-    std::unique_ptr<SynthProbe> probe;
 };
 
 // A strum, its release, the rest, and the same strum after the rest: each
@@ -169,7 +157,6 @@ TEST_F(RestingSynth, StrumAfterTheRestKeepsItsTimingAndItsTail)
 {
     Open();
     ASSERT_EQ(output->ProgramChange(25), kvmidi::kOk);
-    const std::uint32_t keys[] = {64, 60, 55, 52, 48, 43};
     struct Round {
         const char* name;
         int outputsStarted;  // by the time the strum plays
@@ -178,21 +165,20 @@ TEST_F(RestingSynth, StrumAfterTheRestKeepsItsTimingAndItsTail)
         SCOPED_TRACE(round.name);
         const double start = probe->NowMs();
         const std::size_t before = probe->Notes().size();
-        for (int i = 0; i < 6; ++i)
-            ASSERT_EQ(output->PlayNote(30 * i, keys[i], 100, 1000), kvmidi::kOk);
+        StrumCMajor();
         ASSERT_TRUE(audio.WaitUntilRunning(true));
         EXPECT_EQ(audio.Starts(), round.outputsStarted);
         ASSERT_TRUE(PlayUntilReleased(20000)) << "the output was never let go";
 
         const std::vector<RenderedNote> all = probe->Notes();
         ASSERT_EQ(all.size(), before + 6);
-        for (std::size_t i = 0; i < 6; ++i) {
-            const RenderedNote& note = all[before + i];
-            const double delay = 30.0 * static_cast<double>(i);
-            EXPECT_EQ(note.key, static_cast<int>(keys[i]));
-            EXPECT_NEAR(note.onMs - start, delay, 2.0) << "onset of note " << i;
-            EXPECT_NEAR(note.releaseMs - start, delay + 1000, 2.0) << "release of note " << i;
+        std::vector<double> onsets, releases;
+        for (std::size_t i = before; i < all.size(); ++i) {
+            onsets.push_back(all[i].onMs - start);
+            releases.push_back(all[i].releaseMs - start);
         }
+        ExpectNear(onsets, {0, 30, 60, 90, 120, 150}, 2.0);
+        ExpectNear(releases, {1000, 1030, 1060, 1090, 1120, 1150}, 2.0);
         // Played on by hand, the synth has nothing left that anyone would hear.
         EXPECT_EQ(probe->ActiveVoices(), 0);
         const double releasedAt = probe->NowMs();
