@@ -20,7 +20,7 @@ using testsupport::SynthProbe;
 // The built-in synth with no audio driver: the test renders it, so its
 // sequencer's time is the rendered time.
 struct OfflineSynth : ::testing::Test {
-    void SetUp() override { Build({kvmidi::kDefaultSoundfont, false}); }
+    void SetUp() override { Build({.soundfont = kvmidi::kDefaultSoundfont, .audio = false}); }
 
     void Build(kvmidi::FluidSynthOptions options)
     {
@@ -128,7 +128,7 @@ TEST_F(OfflineSynth, ProgramIsRestoredOnTheNextSynth)
 // The built-in synth on an audio output that the test plays through by
 // hand; the synth lets it go when it has been silent long enough.
 struct RestingSynth : OfflineSynth {
-    void SetUp() override { Build({kvmidi::kDefaultSoundfont, true, audio.Starter()}); }
+    void SetUp() override { Build({.soundfont = kvmidi::kDefaultSoundfont, .audio = true, .audioOut = audio.Starter()}); }
 
     void Open()
     {
