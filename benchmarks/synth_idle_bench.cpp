@@ -67,8 +67,9 @@ std::optional<std::string> Command(const std::string& command)
 // A null sink of the benchmark's own, made the default of this process, and
 // a recording of its monitor by parec in a child process (so its CPU time is
 // not ours). Each block read is stamped with the clock on arrival, which
-// dates the recording: a frame was captured no later than the arrival of
-// the block that ends with it.
+// dates the frames: frame n was captured no later than the arrival of any
+// later block minus the frames between, so the dates err late, never early,
+// also when the recorder drops frames.
 class MonitoredSink {
 public:
     MonitoredSink()
@@ -95,6 +96,7 @@ public:
         {
             std::lock_guard lock(m_mutex);
             m_samples.clear();
+            m_blocks.clear();
         }
         int fds[2];
         if (pipe(fds) != 0)
@@ -139,17 +141,20 @@ public:
         return m_samples.size();
     }
 
-    // When the first frame from `from` on above the level was captured;
-    // nothing if none has arrived by the deadline.
+    // When the first frame from `from` on above the level was captured, at
+    // the latest; nothing if none has arrived by the deadline.
     std::optional<Steady::time_point> FirstHeard(std::size_t from, Steady::time_point deadline)
     {
+        std::optional<std::size_t> heard;
         for (;;) {
             {
                 std::lock_guard lock(m_mutex);
-                for (std::size_t i = from; i < m_samples.size(); ++i)
+                for (std::size_t i = heard.value_or(from); !heard && i < m_samples.size(); ++i)
                     if (std::fabs(m_samples[i]) > kHeard)
-                        return m_origin + std::chrono::duration_cast<Steady::duration>(
-                                              std::chrono::duration<double>(static_cast<double>(i) / kRate));
+                        heard = i;
+                // The blocks of the next 200 ms narrow the date down.
+                if (heard && !m_blocks.empty() && m_blocks.back().arrived - ArrivalOf(*heard) > milliseconds(200))
+                    return LatestCapture(*heard);
             }
             if (Steady::now() > deadline)
                 return std::nullopt;
@@ -158,6 +163,27 @@ public:
     }
 
 private:
+    struct Block {
+        Steady::time_point arrived;
+        std::size_t end;  // frames recorded by then
+    };
+
+    Steady::time_point ArrivalOf(std::size_t frame) const
+    {
+        return std::find_if(m_blocks.begin(), m_blocks.end(), [&](const Block& b) { return b.end > frame; })->arrived;
+    }
+
+    Steady::time_point LatestCapture(std::size_t frame) const
+    {
+        Steady::time_point latest = Steady::time_point::max();
+        for (const Block& block : m_blocks)
+            if (block.end > frame)
+                latest = std::min(latest, block.arrived - std::chrono::duration_cast<Steady::duration>(
+                                                              std::chrono::duration<double>(
+                                                                  static_cast<double>(block.end - 1 - frame) / kRate)));
+        return latest;
+    }
+
     void Read(int fd)
     {
         std::vector<char> pending;
@@ -172,12 +198,7 @@ private:
             m_samples.resize(old + whole);
             std::memcpy(m_samples.data() + old, pending.data(), whole * sizeof(float));
             pending.erase(pending.begin(), pending.begin() + static_cast<std::ptrdiff_t>(whole * sizeof(float)));
-            // The earliest the recording can have started, given this block.
-            const Steady::time_point origin =
-                arrived - std::chrono::duration_cast<Steady::duration>(
-                              std::chrono::duration<double>(static_cast<double>(m_samples.size()) / kRate));
-            if (old == 0 || origin < m_origin)
-                m_origin = origin;
+            m_blocks.push_back({arrived, m_samples.size()});
         }
         close(fd);
     }
@@ -187,7 +208,7 @@ private:
     std::thread m_reader;
     std::mutex m_mutex;
     std::vector<float> m_samples;
-    Steady::time_point m_origin;
+    std::vector<Block> m_blocks;
 };
 
 struct Figures {
