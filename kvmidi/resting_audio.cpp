@@ -9,6 +9,9 @@ namespace kvmidi {
 
 namespace {
 
+// Below this a rendered buffer counts as silence (-100 dBFS).
+constexpr float kSilentLevel = 1e-5f;
+
 std::int64_t FramesOf(fluid_synth_t* synth, std::optional<std::chrono::milliseconds> span)
 {
     if (!span)

@@ -26,9 +26,6 @@ using RenderFunction = int (*)(void* data, int frames, int fxCount, float* fx[],
 // nullptr when none starts.
 using AudioStarter = std::function<std::unique_ptr<AudioOut>(RenderFunction render, void* data)>;
 
-// Below this a rendered buffer counts as silence (-100 dBFS).
-inline constexpr float kSilentLevel = 1e-5f;
-
 // The synth's audio output, let go while the synth has nothing to play: a
 // sound server stream costs several percent of a core even for silence.
 // The synth's sequencer moves on only as the synth renders, so its time
