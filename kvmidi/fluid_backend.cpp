@@ -6,9 +6,9 @@
 #include <array>
 #include <climits>
 #include <filesystem>
-#include <string_view>
 
 #include "kvmidi/key_owners.h"
+#include "kvmidi/limiter.h"
 #include "kvmidi/quiet.h"
 
 namespace kvmidi {
@@ -39,17 +39,22 @@ struct NoteEvent {
     }
 };
 
-fluid_audio_driver_t* StartAudio(fluid_settings_t* settings, fluid_audio_func_t render, void* data)
+// The first of the drivers that starts, rendering through render.
+fluid_audio_driver_t* StartAudio(fluid_settings_t* settings, const std::vector<std::string>& drivers,
+                                 fluid_audio_func_t render, void* data)
 {
-    if (fluid_audio_driver_t* driver = new_fluid_audio_driver2(settings, render, data))
-        return driver;
-    std::array<char, 64> tried{};
-    fluid_settings_copystr(settings, "audio.driver", tried.data(), static_cast<int>(tried.size()));
-    for (const char* name : {"pulseaudio", "pipewire", "alsa"}) {
-        if (std::string_view(name) == tried.data())
+    std::vector<std::string> tried;
+    for (const std::string& wanted : drivers) {
+        char* fallback = nullptr;
+        if (wanted.empty() && fluid_settings_getstr_default(settings, "audio.driver", &fallback) != FLUID_OK)
             continue;
-        if (fluid_settings_setstr(settings, "audio.driver", name) != FLUID_OK)
+        if (fluid_settings_setstr(settings, "audio.driver", wanted.empty() ? fallback : wanted.c_str()) != FLUID_OK)
             continue;
+        std::array<char, 64> name{};
+        fluid_settings_copystr(settings, "audio.driver", name.data(), static_cast<int>(name.size()));
+        if (std::find(tried.begin(), tried.end(), name.data()) != tried.end())
+            continue;
+        tried.emplace_back(name.data());
         if (fluid_audio_driver_t* driver = new_fluid_audio_driver2(settings, render, data))
             return driver;
     }
@@ -67,22 +72,29 @@ private:
     fluid_audio_driver_t* m_driver;
 };
 
-AudioStarter FluidSynthDrivers(fluid_settings_t* settings)
+AudioStarter FluidSynthDrivers(fluid_settings_t* settings, std::vector<std::string> drivers)
 {
-    return [settings](RenderFunction render, void* data) -> std::unique_ptr<AudioOut> {
-        fluid_audio_driver_t* driver = StartAudio(settings, render, data);
+    return [settings, drivers = std::move(drivers)](RenderFunction render, void* data) -> std::unique_ptr<AudioOut> {
+        fluid_audio_driver_t* driver = StartAudio(settings, drivers, render, data);
         if (!driver)
             return nullptr;
         return std::make_unique<FluidAudioOut>(driver);
     };
 }
 
-// What a driver plays: the synth's sound, its effects mixed in.
-int RenderSynth(void* synth, int frames, int, float*[], int outputs, float* out[])
+// The SoundFont default velocity-to-attenuation curve over a smaller range.
+void SetVelocityRange(fluid_synth_t* synth)
 {
-    if (outputs < 2)
-        return FLUID_FAILED;
-    return fluid_synth_write_float(static_cast<fluid_synth_t*>(synth), frames, out[0], 0, 1, out[1], 0, 1);
+    fluid_mod_t* mod = new_fluid_mod();
+    if (!mod)
+        return;
+    fluid_mod_set_source1(mod, FLUID_MOD_VELOCITY,
+                          FLUID_MOD_GC | FLUID_MOD_CONCAVE | FLUID_MOD_UNIPOLAR | FLUID_MOD_NEGATIVE);
+    fluid_mod_set_source2(mod, FLUID_MOD_NONE, 0);
+    fluid_mod_set_dest(mod, GEN_ATTENUATION);
+    fluid_mod_set_amount(mod, kVelocityRangeCb);
+    fluid_synth_add_default_mod(synth, mod, FLUID_SYNTH_OVERWRITE);
+    delete_fluid_mod(mod);
 }
 
 // The synth's own sequencer times the notes: it advances with the rendered
@@ -110,10 +122,11 @@ public:
         // The sequencer is bound before any audio thread renders the synth.
         if (options.audio) {
             m_audio = std::make_unique<RestingAudio>(
-                m_synth, &RenderSynth, m_synth,
-                options.audioOut ? options.audioOut : FluidSynthDrivers(m_engine->Settings()), options.restAfter);
+                m_synth, &FluidSynthDevice::Render, this,
+                options.audioOut ? options.audioOut : FluidSynthDrivers(m_engine->Settings(), options.audioDrivers),
+                options.restAfter);
             if (!m_audio->Start())
-                return kAllocated;
+                return kNoAudioOutput;
         }
         return kOk;
     }
@@ -163,6 +176,18 @@ private:
         fluid_sequencer_send_at(m_sequencer, m_event, at, 1);
     }
 
+    // On the audio thread: the synth with its effects on the two outputs,
+    // then the limiter.
+    static int Render(void* data, int frames, int, float*[], int outputs, float* out[])
+    {
+        auto* self = static_cast<FluidSynthDevice*>(data);
+        if (outputs < 2)
+            return FLUID_FAILED;
+        const int result = fluid_synth_process(self->m_synth, frames, 2, out, 2, out);
+        self->m_limiter.Process(out[0], out[1], frames);
+        return result;
+    }
+
     // Runs where the synth renders: on the audio thread, or in the offline renderer.
     static void OnEvent(unsigned int, fluid_event_t* event, fluid_sequencer_t*, void* data)
     {
@@ -187,6 +212,7 @@ private:
     fluid_event_t* m_event = nullptr;
     std::unique_ptr<RestingAudio> m_audio;
     KeyOwners m_keys;
+    Limiter m_limiter{kSynthSampleRate};
 };
 
 bool SoundfontPresent(const std::string& path)
@@ -237,11 +263,13 @@ std::uint32_t FluidSynthBackend::Open(std::size_t, const Clock&, std::unique_ptr
     if (!settings)
         return kNoMemory;
     fluid_settings_setnum(settings, "synth.sample-rate", kSynthSampleRate);
+    fluid_settings_setnum(settings, "synth.gain", kSynthGain);
     fluid_synth_t* synth = new_fluid_synth(settings);
     if (!synth) {
         delete_fluid_settings(settings);
         return kNoMemory;
     }
+    SetVelocityRange(synth);
     auto engine = std::make_shared<FluidSynthEngine>(settings, synth);
     // Checked first: given anything else, a loader behind FluidSynth prints.
     if (!fluid_is_soundfont(m_options.soundfont.c_str())
