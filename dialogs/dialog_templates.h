@@ -4,8 +4,8 @@
 #include "document/note_boxes.h"
 #include "platform/dialog_template.h"
 
-// The templates of the search dialogs and the user-chord dialog, with their
-// control ids.
+// The templates of the search dialogs and the User Directory dialogs, with
+// their control ids.
 namespace dialogs {
 
 namespace id {
@@ -35,6 +35,12 @@ inline constexpr int kRootUp = 1037;
 inline constexpr int kRootDown = 1038;
 inline constexpr int kRootPage = 1039;
 inline constexpr int kShortNames = 1202;
+// User Directory.
+inline constexpr int kUserDirAdd = 1054;
+inline constexpr int kUserDirDelete = 1055;
+inline constexpr int kUserDirList = 1056;
+inline constexpr int kUserDirModify = 1060;
+inline constexpr int kUserChordNotes = 1005;
 }  // namespace id
 
 // The note boxes by box index (A, A#, Bb, B, C, ... G#, Ab).
@@ -46,6 +52,7 @@ inline constexpr std::array<int, 6> kTuningNoteIds = {1237, 1261, 1262, 1263, 12
 
 extern const platform::DialogTemplate kNotesTemplate;           // 131 "Notes"
 extern const platform::DialogTemplate kChordDirectoryTemplate;  // 134 "Chord Directory"
+extern const platform::DialogTemplate kUserDirectoryTemplate;   // 136 "User Directory"
 extern const platform::DialogTemplate kAddUserChordTemplate;    // 137
 extern const platform::DialogTemplate kDiagramTemplate;         // 161 "Diagram"
 

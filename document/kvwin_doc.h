@@ -17,6 +17,7 @@ namespace ports {
 class SearchDialogPort;
 class OptionsDialogPort;
 class FileDialogPort;
+class UserDirDialogPort;
 }  // namespace ports
 
 // Words of one Scratch Pad row.
@@ -74,6 +75,7 @@ public:
         ports::SearchDialogPort* searchDialogs = nullptr;
         ports::OptionsDialogPort* optionsDialogs = nullptr;
         ports::FileDialogPort* fileDialogs = nullptr;
+        ports::UserDirDialogPort* userDirDialogs = nullptr;
     };
 
     explicit CKvwinDoc(Ports ports);
@@ -159,6 +161,8 @@ public:
     void OnSearchTonalith();
     void OnSearchChordDirectory();
     void OnSearchUserDirectory();
+    // Names the current chord in the User Directory (the chord header's menu).
+    void AddChordToUserDirectory();
     // Options, Size and Language.
     void OnToolsOptions();
     void OnViewSize();
