@@ -44,12 +44,13 @@ void RegisterDocumentCommands(platform::CommandMap& map, CKvwinDoc& doc)
     update(cmd::SearchTonalith, &CKvwinDoc::OnUpdateSearch);
     on(cmd::SearchChordDirectory, &CKvwinDoc::OnSearchChordDirectory);
     update(cmd::SearchChordDirectory, &CKvwinDoc::OnUpdateSearch);
+    on(cmd::SearchUserDirectory, &CKvwinDoc::OnSearchUserDirectory);
+    update(cmd::SearchUserDirectory, &CKvwinDoc::OnUpdateSearch);
 
     on(cmd::FileSaveAsHtml, &CKvwinDoc::OnFileSaveAsHtml);
     update(cmd::FileSaveAsHtml, &CKvwinDoc::OnUpdateFileSaveAsHtml);
     on(cmd::FileLoadHtmlToScratchPad, &CKvwinDoc::OnFileLoadHtmlToScratchPad);
 
-    // The other commands that run dialogs (Size, the User Directory search,
-    // Language, Options) join here with their dialogs; until then they are
-    // disabled.
+    // The other commands that run dialogs (Size, Language, Options) join
+    // here with their dialogs; until then they are disabled.
 }

@@ -14,6 +14,7 @@
 #include "app/screen_port.h"
 #include "app/version.h"
 #include "dialogs/search_dialogs.h"
+#include "dialogs/user_dir_dialogs.h"
 #include "document/command_ids.h"
 #include "document/kvwin_doc.h"
 #include "platform/dialog_runner.h"
@@ -105,6 +106,8 @@ bool CKvwinApp::CreateDocumentAndFrame()
     ports.docs = m_deps.docs;
     m_pSearchDialogs = std::make_unique<dialogs::SearchDialogs>(frame);
     ports.searchDialogs = m_pSearchDialogs.get();
+    m_pUserDirDialogs = std::make_unique<dialogs::UserDirDialogs>(frame);
+    ports.userDirDialogs = m_pUserDirDialogs.get();
     m_pFileDialogs = std::make_unique<platform::QtFileDialogs>(frame);
     ports.fileDialogs = m_pFileDialogs.get();
     m_pDocument = std::make_unique<CKvwinDoc>(ports);
