@@ -49,6 +49,14 @@ bool UserDirectoryDialog::SelectedLine(std::string& line) const
     return true;
 }
 
+bool UserDirectoryDialog::RequireSelectedLine(std::string& line) const
+{
+    if (SelectedLine(line))
+        return true;
+    platform::MessageBox(QString::fromLatin1(kNoSelection));
+    return false;
+}
+
 void UserDirectoryDialog::EnableEditing()
 {
     EnableControl(id::kUserDirModify, !m_model.Empty());
@@ -89,10 +97,8 @@ void UserDirectoryDialog::OnAdd()
 void UserDirectoryDialog::OnModify()
 {
     std::string line;
-    if (!SelectedLine(line)) {
-        platform::MessageBox(QString::fromLatin1(kNoSelection));
+    if (!RequireSelectedLine(line))
         return;
-    }
     const CUdir* entry = m_model.Find(line);
     if (!entry)
         return;
@@ -117,10 +123,8 @@ void UserDirectoryDialog::OnModify()
 void UserDirectoryDialog::OnDelete()
 {
     std::string line;
-    if (!SelectedLine(line)) {
-        platform::MessageBox(QString::fromLatin1(kNoSelection));
+    if (!RequireSelectedLine(line))
         return;
-    }
     if (m_model.Empty())
         return;
     m_model.Delete(line);

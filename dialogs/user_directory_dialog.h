@@ -30,6 +30,8 @@ private:
     void EnableEditing();
     // The selected line's text; false when no line is selected.
     bool SelectedLine(std::string& line) const;
+    // The same, but says "No selection" when there is none.
+    bool RequireSelectedLine(std::string& line) const;
     void SelectNewLine(const std::string& name);
 
     UserDirectoryModel m_model;

@@ -67,6 +67,19 @@ void WriteFile(const fs::path& path, const std::string& bytes)
 
 class UserDirectoryCommands : public AppFixture {
 protected:
+    // Starts with a User Directory file of these entry lines in the
+    // documents folder; returns the file's bytes.
+    std::string StartOnFile(const std::string& entryLines)
+    {
+        m_folder = UseDocumentsFolder();
+        const std::string bytes = kHeader + entryLines;
+        WriteFile(File(), bytes);
+        Start();
+        return bytes;
+    }
+    fs::path File() const { return m_folder / "UserDir.kv"; }
+    fs::path Backup() const { return m_folder / "UserDir.kv!"; }
+
     QString Pane(const char* name)
     {
         auto* pane = Frame().statusBar()->findChild<QLabel*>(QString::fromLatin1(name));
@@ -103,15 +116,14 @@ protected:
             out.emplace_back(entry.GetName(), entry.m_nValue);
         return out;
     }
+
+private:
+    fs::path m_folder;
 };
 
 TEST_F(UserDirectoryCommands, AddFindModifyDeleteAndRestart)
 {
-    const fs::path folder = UseDocumentsFolder();
-    const fs::path file = folder / "UserDir.kv";
-    const std::string seed = std::string(kHeader) + "Kept~1160\r\r\n";
-    WriteFile(file, seed);
-    Start();
+    const std::string seed = StartOnFile("Kept~1160\r\r\n");
     ASSERT_EQ(Entries(), (std::vector<std::pair<std::string, UdirChordValue>>{{"Kept", kCMajor}}));
 
     // C, Db and E have no name; the header offers to give them one.
@@ -192,19 +204,15 @@ TEST_F(UserDirectoryCommands, AddFindModifyDeleteAndRestart)
     EXPECT_EQ(runner.unexpectedDialogs, 0);
 
     Stop();
-    EXPECT_EQ(ReadFile(file), std::string(kHeader) + "Kept~1160\r\r\n");
-    EXPECT_EQ(ReadFile(folder / "UserDir.kv!"), seed);
+    EXPECT_EQ(ReadFile(File()), std::string(kHeader) + "Kept~1160\r\r\n");
+    EXPECT_EQ(ReadFile(Backup()), seed);
     Start();
     EXPECT_EQ(Entries(), (std::vector<std::pair<std::string, UdirChordValue>>{{"Kept", kCMajor}}));
 }
 
 TEST_F(UserDirectoryCommands, DeletedChordsStayDeletedWhenNoneIsLeft)
 {
-    const fs::path folder = UseDocumentsFolder();
-    const fs::path file = folder / "UserDir.kv";
-    const std::string seed = std::string(kHeader) + "One~1160\r\r\nTwo~145\r\r\n";
-    WriteFile(file, seed);
-    Start();
+    const std::string seed = StartOnFile("One~1160\r\r\nTwo~145\r\r\n");
     ASSERT_EQ(Doc().m_listUserDir.size(), 2u);
     runner.Expect([](Dialog& d) {
         for (const char* name : {"Two", "One"}) {
@@ -218,8 +226,8 @@ TEST_F(UserDirectoryCommands, DeletedChordsStayDeletedWhenNoneIsLeft)
     EXPECT_TRUE(Doc().m_listUserDir.empty());
 
     Stop();
-    EXPECT_EQ(ReadFile(file), kHeader);
-    EXPECT_EQ(ReadFile(folder / "UserDir.kv!"), seed);
+    EXPECT_EQ(ReadFile(File()), kHeader);
+    EXPECT_EQ(ReadFile(Backup()), seed);
     Start();
     EXPECT_TRUE(Doc().m_listUserDir.empty());
 }
