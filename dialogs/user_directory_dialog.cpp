@@ -33,7 +33,7 @@ bool UserDirectoryDialog::OnInitDialog()
     {
         const QSignalBlocker blocker(m_list);
         for (const CUdir& entry : m_model.List())
-            platform::AddString(*m_list, platform::ToQString(entry.m_strName));
+            platform::AddString(*m_list, platform::ToQString(entry.GetName()));
         platform::SetCurSel(*m_list, -1);
     }
     EnableEditing();
@@ -105,7 +105,7 @@ void UserDirectoryDialog::OnModify()
     m_model.Select(&line);
     AddUserChordDialog modify(this);
     modify.modifyMode = true;
-    modify.name = platform::ToQString(entry->m_strName);
+    modify.name = platform::ToQString(entry->GetName());
     modify.checks = notes::NoteChecksFromChord(entry->Mask(), entry->Flags());
     if (modify.DoModal() != QDialog::Accepted)
         return;
