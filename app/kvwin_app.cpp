@@ -13,6 +13,7 @@
 #include "app/main_frame.h"
 #include "app/screen_port.h"
 #include "app/version.h"
+#include "dialogs/attr_spad_dialog.h"
 #include "dialogs/search_dialogs.h"
 #include "dialogs/user_dir_dialogs.h"
 #include "document/command_ids.h"
@@ -108,6 +109,8 @@ bool CKvwinApp::CreateDocumentAndFrame()
     ports.searchDialogs = m_pSearchDialogs.get();
     m_pUserDirDialogs = std::make_unique<dialogs::UserDirDialogs>(frame);
     ports.userDirDialogs = m_pUserDirDialogs.get();
+    m_pPadAttributesDialogs = std::make_unique<dialogs::PadAttributesDialogs>(frame);
+    ports.padAttributes = m_pPadAttributesDialogs.get();
     m_pFileDialogs = std::make_unique<platform::QtFileDialogs>(frame);
     ports.fileDialogs = m_pFileDialogs.get();
     m_pDocument = std::make_unique<CKvwinDoc>(ports);

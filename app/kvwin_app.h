@@ -29,6 +29,7 @@ class QtFileDialogs;
 namespace dialogs {
 class SearchDialogs;
 class UserDirDialogs;
+class PadAttributesDialogs;
 }
 
 // The application object: starts the program, owns the document, the main
@@ -109,6 +110,7 @@ private:
     std::unique_ptr<CScreenPort> m_pScreenPort;
     std::unique_ptr<dialogs::SearchDialogs> m_pSearchDialogs;
     std::unique_ptr<dialogs::UserDirDialogs> m_pUserDirDialogs;
+    std::unique_ptr<dialogs::PadAttributesDialogs> m_pPadAttributesDialogs;
     std::unique_ptr<platform::QtFileDialogs> m_pFileDialogs;
     std::unique_ptr<CKvwinDoc> m_pDocument;
     engine::WordTableErrorSink m_previousWordTableSink;

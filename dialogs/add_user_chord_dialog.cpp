@@ -4,27 +4,14 @@
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QValidator>
 
 #include "dialogs/dialog_templates.h"
+#include "dialogs/name_validator.h"
 #include "dialogs/user_dir_logic.h"
 #include "platform/dialog_runner.h"
 #include "platform/qt_text.h"
 
 namespace dialogs {
-
-namespace {
-
-class ChordNameValidator : public QValidator {
-public:
-    using QValidator::QValidator;
-    State validate(QString& input, int&) const override
-    {
-        return IsChordNameAllowed(platform::ToUtf8(input)) ? Acceptable : Invalid;
-    }
-};
-
-}  // namespace
 
 AddUserChordDialog::AddUserChordDialog(QWidget* parent) : TemplateDialog(kAddUserChordTemplate, parent) {}
 
@@ -37,7 +24,7 @@ void AddUserChordDialog::BindControls()
     connect(Control<QPushButton>(id::kClear), &QPushButton::clicked, this, [this] { OnClear(); });
     auto* edit = Control<QLineEdit>(id::kChordName);
     edit->setMaxLength(kMaxNameLength);
-    edit->setValidator(new ChordNameValidator(edit));
+    edit->setValidator(new NameValidator(edit));
 }
 
 void AddUserChordDialog::DoDataExchange(platform::DataExchange& dx)
@@ -51,7 +38,7 @@ void AddUserChordDialog::DoDataExchange(platform::DataExchange& dx)
 bool AddUserChordDialog::OnInitDialog()
 {
     // A name from an older file may hold what the edit refuses.
-    name = platform::ToQString(AllowedChordName(platform::ToUtf8(name)));
+    name = platform::ToQString(AllowedName(platform::ToUtf8(name)));
     TemplateDialog::OnInitDialog();
     if (modifyMode)
         setWindowTitle(QStringLiteral("Modify Chord in User Directory"));

@@ -12,12 +12,6 @@ inline constexpr const char* kNoChordName = "No chord name";
 inline constexpr const char* kNoNotesSelected = "No notes selected";
 inline constexpr const char* kNoSelection = "No selection";
 
-// "~" splits the User Directory line, "^" the applet's names, and a control
-// character the file line; a chord name holds none of them.
-bool IsChordNameAllowed(std::string_view utf8);
-// The name without those characters, for a name read from an older file.
-std::string AllowedChordName(std::string_view utf8);
-
 // A value's notes from A up, written together, each black key in the
 // spelling its flat flag gives: "BbC#E".
 std::string UserChordNotes(UdirChordValue value);
@@ -31,7 +25,8 @@ struct UserChordOk {
 
     UdirChordValue Value() const { return MakeUdirValue(flags, mask); }
 };
-// An empty set is refused unless the caller fixed the notes.
+// The name loses what IsAllowedName refuses; an empty set is refused unless
+// the caller fixed the notes.
 UserChordOk CheckUserChord(std::string_view name, const NoteBoxLogic& boxes, int lock);
 
 // The list dialog's state: the document's list, changed in place, and the

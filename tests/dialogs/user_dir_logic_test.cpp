@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "dialogs/name_validator.h"
 #include "dialogs/user_dir_logic.h"
 
 using namespace dialogs;
@@ -132,8 +133,8 @@ TEST(AddUserChordModel, ChordNamesRefuseTheFileAndPageSeparators)
         {"\xC2\xA0" "C", true, "\xC2\xA0" "C"},  // no-break space stays
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(IsChordNameAllowed(c.name), c.allowed) << c.name;
-        EXPECT_EQ(AllowedChordName(c.name), c.kept) << c.name;
+        EXPECT_EQ(IsAllowedName(c.name), c.allowed) << c.name;
+        EXPECT_EQ(AllowedName(c.name), c.kept) << c.name;
     }
 }
 
