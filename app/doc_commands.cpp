@@ -51,6 +51,10 @@ void RegisterDocumentCommands(platform::CommandMap& map, CKvwinDoc& doc)
     update(cmd::FileSaveAsHtml, &CKvwinDoc::OnUpdateFileSaveAsHtml);
     on(cmd::FileLoadHtmlToScratchPad, &CKvwinDoc::OnFileLoadHtmlToScratchPad);
 
-    // The other commands that run dialogs (Size, Language, Options) join
-    // here with their dialogs; until then they are disabled.
+    // The menu's Size command; the toolbar box with the same id reaches the
+    // document through its own signal.
+    on(cmd::ViewSize, &CKvwinDoc::OnViewSize);
+    on(cmd::ToolsLanguage, &CKvwinDoc::OnToolsLanguage);
+
+    // Options joins here with its dialog; until then it is disabled.
 }

@@ -7,6 +7,7 @@
 #include <QFileDialog>
 #include <QPrinter>
 
+#include "app/about_dlg.h"
 #include "app/doc_commands.h"
 #include "app/frame_ui_port.h"
 #include "app/kvmidi_port.h"
@@ -16,6 +17,7 @@
 #include "dialogs/attr_spad_dialog.h"
 #include "dialogs/search_dialogs.h"
 #include "dialogs/user_dir_dialogs.h"
+#include "dialogs/size_language_dialogs.h"
 #include "document/command_ids.h"
 #include "document/kvwin_doc.h"
 #include "platform/dialog_runner.h"
@@ -109,6 +111,8 @@ bool CKvwinApp::CreateDocumentAndFrame()
     ports.searchDialogs = m_pSearchDialogs.get();
     m_pUserDirDialogs = std::make_unique<dialogs::UserDirDialogs>(frame);
     ports.userDirDialogs = m_pUserDirDialogs.get();
+    m_pSizeLanguageDialogs = std::make_unique<dialogs::SizeLanguageDialogs>(frame);
+    ports.sizeLanguageDialogs = m_pSizeLanguageDialogs.get();
     m_pPadAttributesDialogs = std::make_unique<dialogs::PadAttributesDialogs>(frame);
     ports.padAttributes = m_pPadAttributesDialogs.get();
     m_pFileDialogs = std::make_unique<platform::QtFileDialogs>(frame);
@@ -163,6 +167,7 @@ void CKvwinApp::RegisterAppCommands()
     m_appCommands.On(cmd::FileNew, [this] { OnFileNew(); });
     m_appCommands.On(cmd::FileOpen, [this] { OnFileOpen(); });
     m_appCommands.On(cmd::FilePrintSetup, [this] { OnFilePrintSetup(); });
+    m_appCommands.On(cmd::AppAbout, [this] { OnAppAbout(); });
 }
 
 void CKvwinApp::ReadScreenSize()
@@ -237,4 +242,13 @@ void CKvwinApp::OnFileOpen()
 void CKvwinApp::OnFilePrintSetup()
 {
     m_pPrintDriver->PageSetup(m_pMainFrame.get());
+}
+
+void CKvwinApp::OnAppAbout()
+{
+    CAboutDlg about(m_pMainFrame.get());
+    about.m_osVersion = m_osVersion;
+    about.m_dAspectRatio = m_dAspectRatio;
+    about.m_strSystemName = m_deps.os->PrettyProductName();
+    about.DoModal();
 }

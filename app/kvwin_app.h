@@ -29,6 +29,7 @@ class QtFileDialogs;
 namespace dialogs {
 class SearchDialogs;
 class UserDirDialogs;
+class SizeLanguageDialogs;
 class PadAttributesDialogs;
 }
 
@@ -78,6 +79,7 @@ public:
     void OnFileNew();
     void OnFileOpen();
     void OnFilePrintSetup();
+    void OnAppAbout();
 
 private:
     bool CreateDocumentAndFrame();
@@ -110,6 +112,7 @@ private:
     std::unique_ptr<CScreenPort> m_pScreenPort;
     std::unique_ptr<dialogs::SearchDialogs> m_pSearchDialogs;
     std::unique_ptr<dialogs::UserDirDialogs> m_pUserDirDialogs;
+    std::unique_ptr<dialogs::SizeLanguageDialogs> m_pSizeLanguageDialogs;
     std::unique_ptr<dialogs::PadAttributesDialogs> m_pPadAttributesDialogs;
     std::unique_ptr<platform::QtFileDialogs> m_pFileDialogs;
     std::unique_ptr<CKvwinDoc> m_pDocument;

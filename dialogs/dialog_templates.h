@@ -4,8 +4,7 @@
 #include "document/note_boxes.h"
 #include "platform/dialog_template.h"
 
-// The templates of the search dialogs and the User Directory dialogs, with
-// their control ids.
+// The dialogs' templates, with their control ids.
 namespace dialogs {
 
 namespace id {
@@ -41,6 +40,13 @@ inline constexpr int kUserDirDelete = 1055;
 inline constexpr int kUserDirList = 1056;
 inline constexpr int kUserDirModify = 1060;
 inline constexpr int kUserChordNotes = 1005;
+// Size: the radios for 3, 4, 5 and 6 chords a row, one group from the first.
+inline constexpr int kThreePerRow = 1000;
+inline constexpr int kFourPerRow = 1001;
+inline constexpr int kFivePerRow = 1002;
+inline constexpr int kSixPerRow = 1004;
+// Language.
+inline constexpr int kGermanNotes = 1203;
 }  // namespace id
 
 // The note boxes by box index (A, A#, Bb, B, C, ... G#, Ab).
@@ -55,5 +61,7 @@ extern const platform::DialogTemplate kChordDirectoryTemplate;  // 134 "Chord Di
 extern const platform::DialogTemplate kUserDirectoryTemplate;   // 136 "User Directory"
 extern const platform::DialogTemplate kAddUserChordTemplate;    // 137
 extern const platform::DialogTemplate kDiagramTemplate;         // 161 "Diagram"
+extern const platform::DialogTemplate kSizeTemplate;            // 130 "Size"
+extern const platform::DialogTemplate kLanguageTemplate;        // 155 "Language"
 
 }  // namespace dialogs

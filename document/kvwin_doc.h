@@ -18,6 +18,7 @@ class SearchDialogPort;
 class OptionsDialogPort;
 class FileDialogPort;
 class UserDirDialogPort;
+class SizeLanguageDialogPort;
 class PadAttributesDialogPort;
 struct PadAttributesPreset;
 struct PadChordAttributes;
@@ -93,6 +94,7 @@ public:
         ports::OptionsDialogPort* optionsDialogs = nullptr;
         ports::FileDialogPort* fileDialogs = nullptr;
         ports::UserDirDialogPort* userDirDialogs = nullptr;
+        ports::SizeLanguageDialogPort* sizeLanguageDialogs = nullptr;
         ports::PadAttributesDialogPort* padAttributes = nullptr;
     };
 
