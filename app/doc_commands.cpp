@@ -55,6 +55,6 @@ void RegisterDocumentCommands(platform::CommandMap& map, CKvwinDoc& doc)
     // document through its own signal.
     on(cmd::ViewSize, &CKvwinDoc::OnViewSize);
     on(cmd::ToolsLanguage, &CKvwinDoc::OnToolsLanguage);
-
-    // Options joins here with its dialog; until then it is disabled.
+    // Always enabled: before start-up the command does nothing.
+    on(cmd::ToolsOptions, &CKvwinDoc::OnToolsOptions);
 }

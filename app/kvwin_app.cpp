@@ -15,6 +15,7 @@
 #include "app/screen_port.h"
 #include "app/version.h"
 #include "dialogs/attr_spad_dialog.h"
+#include "dialogs/options_sheet.h"
 #include "dialogs/search_dialogs.h"
 #include "dialogs/user_dir_dialogs.h"
 #include "dialogs/size_language_dialogs.h"
@@ -111,6 +112,8 @@ bool CKvwinApp::CreateDocumentAndFrame()
     ports.searchDialogs = m_pSearchDialogs.get();
     m_pUserDirDialogs = std::make_unique<dialogs::UserDirDialogs>(frame);
     ports.userDirDialogs = m_pUserDirDialogs.get();
+    m_pOptionsDialogs = std::make_unique<dialogs::OptionsDialogs>(frame);
+    ports.optionsDialogs = m_pOptionsDialogs.get();
     m_pSizeLanguageDialogs = std::make_unique<dialogs::SizeLanguageDialogs>(frame);
     ports.sizeLanguageDialogs = m_pSizeLanguageDialogs.get();
     m_pPadAttributesDialogs = std::make_unique<dialogs::PadAttributesDialogs>(frame);

@@ -18,6 +18,8 @@ class SearchDialogPort;
 class OptionsDialogPort;
 class FileDialogPort;
 class UserDirDialogPort;
+struct OptionsPreset;
+struct OptionsValues;
 class SizeLanguageDialogPort;
 class PadAttributesDialogPort;
 struct PadAttributesPreset;
@@ -185,6 +187,10 @@ public:
     void AddChordToUserDirectory();
     // Options, Size and Language.
     void OnToolsOptions();
+    // The Options pages filled from the document and the settings; their
+    // values carried back on OK and on Apply Now.
+    ports::OptionsPreset MakeOptionsPreset() const;
+    void ApplyOptions(const ports::OptionsValues& values);
     void OnViewSize();
     void OnToolsLanguage();
     // HTML pages.

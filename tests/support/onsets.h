@@ -23,7 +23,10 @@ public:
     // FluidSynth renders and dispatches its sequencer in blocks of 64 frames.
     static constexpr int kBlockFrames = 64;
 
-    SynthProbe(fluid_synth_t* synth, double sampleRate) : m_synth(synth), m_sampleRate(sampleRate) {}
+    SynthProbe(fluid_synth_t* synth, double sampleRate, bool keepSamples = false)
+        : m_synth(synth), m_sampleRate(sampleRate), m_bKeepSamples(keepSamples)
+    {
+    }
 
     double NowMs() const { return MsOfBlock(m_blocks); }
 
@@ -39,6 +42,9 @@ public:
             for (int i = 0; i < kBlockFrames; ++i)
                 peak = std::max({peak, std::fabs(left[i]), std::fabs(right[i])});
             m_peaks.push_back(peak);
+            if (m_bKeepSamples)
+                for (int i = 0; i < kBlockFrames; ++i)
+                    m_samples.push_back(0.5f * (left[i] + right[i]));
             ++m_blocks;
             Observe(blockStart);
         }
@@ -76,6 +82,9 @@ public:
 
     int ActiveVoices() const { return fluid_synth_get_active_voice_count(m_synth); }
 
+    // What was rendered, left and right mixed, when the probe keeps it.
+    const std::vector<float>& Samples() const { return m_samples; }
+
 private:
     double MsOfBlock(std::size_t block) const { return 1000.0 * kBlockFrames * block / m_sampleRate; }
 
@@ -105,9 +114,53 @@ private:
 
     fluid_synth_t* m_synth;
     double m_sampleRate;
+    bool m_bKeepSamples;
+    std::vector<float> m_samples;
     std::size_t m_blocks = 0;
     std::vector<float> m_peaks;
     std::map<unsigned int, RenderedNote> m_notes;
 };
+
+// Where each note starts in a recording of several (mono): each note's own
+// sound, rendered alone, is slid along what is left of the recording once
+// the notes found before it are taken out, and lands where it matches best.
+// The search runs over [from, to); results are frames from the start.
+inline std::vector<std::size_t> NoteStartsInRecording(std::vector<float> recording,
+                                                      const std::vector<std::vector<float>>& notes, std::size_t from,
+                                                      std::size_t to, std::size_t matchFrames)
+{
+    std::vector<std::size_t> starts;
+    for (const std::vector<float>& note : notes) {
+        const std::size_t length = std::min(matchFrames, note.size());
+        double noteEnergy = 0;
+        for (std::size_t i = 0; i < length; ++i)
+            noteEnergy += double{note[i]} * note[i];
+        double best = -2;
+        std::size_t bestAt = from;
+        for (std::size_t at = from; at < to && at + length <= recording.size(); ++at) {
+            double product = 0, energy = 0;
+            for (std::size_t i = 0; i < length; ++i) {
+                product += double{recording[at + i]} * note[i];
+                energy += double{recording[at + i]} * recording[at + i];
+            }
+            const double match = product / std::sqrt(energy * noteEnergy + 1e-30);
+            if (match > best) {
+                best = match;
+                bestAt = at;
+            }
+        }
+        starts.push_back(bestAt);
+        // Take the note out at its own level, so the next is matched against the rest.
+        double product = 0, energy = 0;
+        for (std::size_t i = 0; i < note.size() && bestAt + i < recording.size(); ++i) {
+            product += double{recording[bestAt + i]} * note[i];
+            energy += double{note[i]} * note[i];
+        }
+        const double scale = energy > 0 ? product / energy : 0;
+        for (std::size_t i = 0; i < note.size() && bestAt + i < recording.size(); ++i)
+            recording[bestAt + i] -= static_cast<float>(scale * note[i]);
+    }
+    return starts;
+}
 
 }  // namespace testsupport
