@@ -23,7 +23,7 @@ constexpr void PutNoteBoxes(std::array<ControlTemplate, N>& out, std::size_t fro
         out[from + static_cast<std::size_t>(i)] = {kNoteBoxIds[static_cast<std::size_t>(i)], ControlKind::CheckBox,
                                                    box.caption,
                                                    kNoteColumnX + kNoteColumnStep * kColumnOfBox[i],
-                                                   groupTop + 12 + 14 * row, 24, 10, 0};
+                                                   groupTop + 12 + 14 * row, kNoteColumnStep, 10, 0};
     }
 }
 

@@ -13,6 +13,7 @@
 #include "platform/scripted_dialog_runner.h"
 #include "tests/document/doc_fixture.h"
 #include "tests/support/qt_print.h"
+#include "tests/support/template_layout.h"
 
 using namespace dialogs;
 using platform::Dialog;
@@ -273,6 +274,22 @@ TEST_F(UserDirDialogsTest, TheCurrentChordIsAddedWithItsNotesPreset)
     EXPECT_EQ(doc->m_listUserDir[0].m_nValue, 0x08 << 16 | kUnnamed);
     EXPECT_EQ(doc->m_strChordTitle, "My cluster");
     EXPECT_EQ(ui.title, "My cluster");
+}
+
+TEST_F(UserDirDialogsTest, BothDialogsShowEveryControlWhole)
+{
+    doc->m_listUserDir = {{"Mine", 0x007}};
+    runner.Expect([&](Dialog& d) {
+        testsupport::ExpectWholeControls(d);
+        List(d)->setCurrentRow(0);
+        platform::ClickControl(d, id::kUserDirModify);
+        platform::PressCancel(d);
+    });
+    runner.Expect([&](Dialog& d) {
+        testsupport::ExpectWholeControls(d);
+        platform::PressCancel(d);
+    });
+    doc->OnSearchUserDirectory();
 }
 
 }  // namespace
