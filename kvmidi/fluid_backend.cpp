@@ -155,7 +155,11 @@ public:
                   std::chrono::milliseconds duration) override
     {
         const std::uint32_t generation = m_keys.NextGeneration(note);
-        const std::uint64_t now = fluid_sequencer_get_tick(m_sequencer);
+        // The sequencer's clock is the whole millisecond of the last block it
+        // ran, up to a block behind the sound. A note due then would come a
+        // block late while the later strings came on time; one millisecond
+        // on, every string comes in the next block that reaches its time.
+        const std::uint64_t now = fluid_sequencer_get_tick(m_sequencer) + 1;
         const std::uint64_t on = now + static_cast<std::uint64_t>(delay.count());
         const std::uint64_t off = on + static_cast<std::uint64_t>(duration.count());
         const auto send = [&] {

@@ -88,8 +88,9 @@ public:
     // What was rendered, left and right mixed, when the probe keeps it.
     const std::vector<float>& Samples() const { return m_samples; }
 
-private:
     double MsOfBlock(std::size_t block) const { return 1000.0 * kBlockFrames * block / m_sampleRate; }
+
+private:
 
     void Take(const std::array<float, kBlockFrames>& left, const std::array<float, kBlockFrames>& right)
     {
