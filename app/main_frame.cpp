@@ -228,6 +228,8 @@ void CMainFrame::ActivateFrame()
 
 void CMainFrame::SaveFrameSettings()
 {
+    if (IsFirstActivate())
+        return;
     CPersistentFrame::SaveFrameSettings();
     SettingsStore& store = Store();
     store.WriteString(settings_section::kSettings, m_strChordHeaderFontKey, m_strChordHeaderFont);
@@ -250,12 +252,21 @@ void CMainFrame::closeEvent(QCloseEvent* event)
         if (m_pDocument)
             m_pDocument->OnCloseDocument();
         SaveFrameSettings();
+        if (!IsFirstActivate() && !Store().Flush())
+            ReportSettingsNotSaved();
         if (m_pDocument)
             m_pDocument->DeleteContents();
         if (m_nTimerId != 0)
             killTimer(m_nTimerId);
     }
     event->accept();
+}
+
+void CMainFrame::ReportSettingsNotSaved()
+{
+    const std::string where = Store().Location();
+    ShowMessageBox(std::string(res::kTextSettingsNotSaved) + (where.empty() ? "." : " to " + where + "."),
+                   ports::MessageIcon::Warning);
 }
 
 QToolBar* CMainFrame::PersistentToolBar() const

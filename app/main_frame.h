@@ -79,6 +79,7 @@ private:
     void CreateMenus();
     void RegisterFrameCommands();
     void OpenHelpFile();
+    void ReportSettingsNotSaved();
 
     platform::CommandTable m_commands{this};
     platform::CommandMap m_frameCommands;

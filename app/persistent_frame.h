@@ -20,7 +20,8 @@ public:
     virtual void ActivateFrame();
     bool IsFirstActivate() const { return m_bFirstActivate; }
 
-    // Writes every setting and the window placement.
+    // Writes every setting and the window placement; nothing when they were
+    // never loaded.
     virtual void SaveFrameSettings();
 
     // The settings block, read and changed by the rest of the program.

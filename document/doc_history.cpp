@@ -20,7 +20,8 @@ int CKvwinDoc::GetHistorySize() const
 {
     if (!m_pMainFrame)
         return 10;
-    return m_pMainFrame->m_bIncHis ? m_pMainFrame->m_nHisBufSz : 0;
+    // The stored size is kept as read; below 0 the history holds nothing more.
+    return m_pMainFrame->m_bIncHis ? std::max(0, m_pMainFrame->m_nHisBufSz) : 0;
 }
 
 void CKvwinDoc::TrimHistory(bool extra)

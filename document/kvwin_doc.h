@@ -296,4 +296,6 @@ private:
 
     Ports m_ports;
     PersistentSettings* m_pMainFrame = nullptr;
+    // The User Directory as the file held it when last read or written.
+    UserDirList m_listUserDirRead;
 };

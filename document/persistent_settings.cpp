@@ -1,5 +1,6 @@
 #include "document/persistent_settings.h"
 
+#include <algorithm>
 #include <array>
 #include <cerrno>
 #include <cstdio>
@@ -14,31 +15,26 @@ namespace {
 
 namespace section = settings_section;
 
-using Accepts = bool (*)(std::int32_t);
-
-constexpr bool AnyValue(std::int32_t) { return true; }
-
 struct IntSetting {
     std::string_view section;
     std::string_view key;
     std::int32_t PersistentSettings::*field;
-    // Values outside are replaced by the default, as their users would.
-    Accepts accepts = AnyValue;
 };
 
-// In load and save order; "exp" and "Name" are handled on their own.
+// In load and save order; "exp" and "Name" are handled on their own. Every
+// value is kept as read: the document, the page writer and the history check
+// the ones they use, so a value the program does not use comes back unchanged.
 const std::array<IntSetting, 27> kIntSettings = {{
     {section::kSettings, "inc_his", &PersistentSettings::m_bIncHis},
-    // The history accepts any capacity the store holds.
     {section::kSettings, "his_buf_sz", &PersistentSettings::m_nHisBufSz},
-    {section::kMisc, "instr", &PersistentSettings::m_nInstr, [](std::int32_t v) { return v >= 3000 && v <= 3127; }},
-    {section::kMisc, "vel", &PersistentSettings::m_nVel, [](std::int32_t v) { return v >= 0 && v <= 127; }},
-    {section::kMisc, "dur", &PersistentSettings::m_nDur, [](std::int32_t v) { return v >= 1 && v <= 9999; }},
-    {section::kMisc, "sep", &PersistentSettings::m_nSep, [](std::int32_t v) { return v >= 0 && v <= 2000; }},
-    {section::kMisc, "snotes", &PersistentSettings::m_nSnotes, [](std::int32_t v) { return v == 0 || v == 1; }},
-    {section::kMisc, "notefret", &PersistentSettings::m_nNotefret, [](std::int32_t v) { return v == 0 || v == 1; }},
-    {section::kMisc, "nocol", &PersistentSettings::m_nNocol, [](std::int32_t v) { return v == 0 || v == 1; }},
-    {section::kMisc, "graphx", &PersistentSettings::m_nGraphx, [](std::int32_t v) { return v == 16 || v == 32; }},
+    {section::kMisc, "instr", &PersistentSettings::m_nInstr},
+    {section::kMisc, "vel", &PersistentSettings::m_nVel},
+    {section::kMisc, "dur", &PersistentSettings::m_nDur},
+    {section::kMisc, "sep", &PersistentSettings::m_nSep},
+    {section::kMisc, "snotes", &PersistentSettings::m_nSnotes},
+    {section::kMisc, "notefret", &PersistentSettings::m_nNotefret},
+    {section::kMisc, "nocol", &PersistentSettings::m_nNocol},
+    {section::kMisc, "graphx", &PersistentSettings::m_nGraphx},
     {section::kMisc, "kv_clrprev", &PersistentSettings::m_nKvClrprev},
     {section::kMisc, "kv_clrprev_kvdgm", &PersistentSettings::m_nKvClrprevKvdgm},
     {section::kMisc, "sht_names", &PersistentSettings::m_nShtNames},
@@ -46,13 +42,12 @@ const std::array<IntSetting, 27> kIntSettings = {{
     {section::kMisc, "UdirLoc", &PersistentSettings::m_nUdirLoc},
     {section::kHtml, "bgcol", &PersistentSettings::m_nBgcol},
     {section::kHtml, "txtcol", &PersistentSettings::m_nTxtcol},
-    // Any value passes: the page writer and the Options page map it.
     {section::kHtml, "applfont", &PersistentSettings::m_nApplfont},
-    {section::kHtml, "appl_lmgn", &PersistentSettings::m_nApplLmgn, [](std::int32_t v) { return v >= 0 && v <= 80; }},
+    {section::kHtml, "appl_lmgn", &PersistentSettings::m_nApplLmgn},
     {section::kHtml, "appl_red_scale", &PersistentSettings::m_nApplRedScale},
     {section::kHtml, "appl_ap", &PersistentSettings::m_nApplAp},
     {section::kHtml, "appl_sp_ud", &PersistentSettings::m_nApplSpUd},
-    {section::kHtml, "appl_rwsep", &PersistentSettings::m_nApplRwsep, [](std::int32_t v) { return v >= 0 && v <= 12; }},
+    {section::kHtml, "appl_rwsep", &PersistentSettings::m_nApplRwsep},
     {section::kScratchPad, "pgtitle", &PersistentSettings::m_nPgtitle},
     {section::kScratchPad, "chdtitle", &PersistentSettings::m_nChdtitle},
     {section::kScratchPad, "chtitle_top", &PersistentSettings::m_nChtitleTop},
@@ -135,6 +130,21 @@ WindowRect ParseWindowRect(const std::string& text)
     return rect;
 }
 
+WindowRect PlaceWindowRect(const WindowRect& stored, const std::vector<Rect>& available, const Rect& desktop)
+{
+    const std::int64_t width = std::int64_t{stored.right} - stored.left;
+    const std::int64_t height = std::int64_t{stored.bottom} - stored.top;
+    if (width <= 0 || height <= 0 || width > std::int64_t{desktop.right} - desktop.left
+        || height > std::int64_t{desktop.bottom} - desktop.top)
+        return WindowRect{};
+    for (const Rect& screen : available) {
+        if (std::max(stored.left, screen.left) < std::min(stored.right, screen.right)
+            && std::max(stored.top, screen.top) < std::min(stored.bottom, screen.bottom))
+            return stored;
+    }
+    return WindowRect{};
+}
+
 ShowCommand ChooseShowCommand(const WindowPlacement& placement)
 {
     if (placement.m_bIcon)
@@ -156,10 +166,8 @@ void LoadSettings(const SettingsStore& store, PersistentSettings& settings)
 
     settings.m_wExp = static_cast<std::uint16_t>(ReadIntOr(store, section::kMisc, kExp, defaults.m_wExp) & 0xFFFF);
     settings.m_strMidiOutName = store.ReadString(section::kMidiOutput, kName).value_or(defaults.m_strMidiOutName);
-    for (const IntSetting& s : kIntSettings) {
-        const std::optional<std::int32_t> value = store.ReadInt(s.section, s.key);
-        settings.*s.field = value && s.accepts(*value) ? *value : defaults.*s.field;
-    }
+    for (const IntSetting& s : kIntSettings)
+        settings.*s.field = ReadIntOr(store, s.section, s.key, defaults.*s.field);
 
     placement.m_bToolbar = ReadFlag(store, kTool, defaults.m_placement.m_bToolbar);
     placement.m_bStatusBar = ReadFlag(store, kStatus, defaults.m_placement.m_bStatusBar);

@@ -1,6 +1,9 @@
 #pragma once
 #include <cstdint>
 #include <string>
+#include <vector>
+
+#include "document/geometry.h"
 
 class SettingsStore;
 
@@ -78,14 +81,19 @@ struct PersistentSettings {
 
 namespace document {
 
-// Reads every setting and the window placement; a missing, corrupt or
-// out-of-range value gets its default.
+// Reads every setting and the window placement; a missing or corrupt value
+// gets its default, any other is kept as read.
 void LoadSettings(const SettingsStore& store, PersistentSettings& settings);
 
 // Writes every setting and the window placement.
 void SaveSettings(SettingsStore& store, const PersistentSettings& settings);
 
 ShowCommand ChooseShowCommand(const WindowPlacement& placement);
+
+// Where the window is restored: the stored rectangle when it lies at least
+// partly on one of the screens' available areas and is no larger than the
+// virtual desktop, else the default 10, 10, 500, 400.
+WindowRect PlaceWindowRect(const WindowRect& stored, const std::vector<Rect>& available, const Rect& desktop);
 
 // "Rect" as stored: "%04d %04d %04d %04d", or empty for an unknown rectangle.
 std::string FormatWindowRect(const WindowRect& rect);

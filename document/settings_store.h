@@ -18,6 +18,12 @@ public:
     virtual std::optional<std::int32_t> ReadInt(std::string_view section, std::string_view key) const = 0;
     virtual void WriteString(std::string_view section, std::string_view key, std::string_view value) = 0;
     virtual void WriteInt(std::string_view section, std::string_view key, std::int32_t value) = 0;
+
+    // Puts what was written where it lasts; false when that failed. A store
+    // that keeps nothing pending has nothing to fail.
+    virtual bool Flush() { return true; }
+    // Where the settings are kept, for people; empty when nowhere in particular.
+    virtual std::string Location() const { return {}; }
 };
 
 namespace settings_section {

@@ -23,6 +23,9 @@ struct UserDirState {
     // Where the names without a folder resolve; empty is the process's
     // current directory.
     std::filesystem::path m_currentDir;
+    // The entries as this instance last read or wrote the file: what another
+    // instance changed since is told apart from this one's own changes by it.
+    UserDirList m_listRead;
 };
 
 enum class UserDirResult {
@@ -34,12 +37,16 @@ namespace document {
 
 // Start-up: chooses the path from m_nUdirLoc, reads the file into the
 // (emptied) list and, while m_nUdirLoc is 0, moves the older "userdir.doc"
-// to the documents folder. A missing file is no error.
+// to the documents folder. A missing file is no error. m_listRead gets what
+// was read.
 UserDirResult LoadUserDirectory(UserDirState& state, const DocsFolder& docs);
 
-// Close and File New: writes the list when g_bUserDirModified is set, then
-// empties it. The file is replaced whole or not at all; in the documents
-// folder the previous file is kept with "!" appended.
+// Close and File New: when g_bUserDirModified is set, reads the file again,
+// puts this instance's changes since m_listRead on top of what it holds now
+// and writes that, then empties the list. A file that cannot be read, or
+// that the user may not write, is left alone. The file is replaced whole or
+// not at all, through any symbolic link, and never goes missing meanwhile;
+// in the documents folder the previous file is kept with "!" appended.
 UserDirResult SaveUserDirectory(UserDirState& state);
 
 // The steps of LoadUserDirectory.
@@ -51,7 +58,13 @@ UserDirResult MigrateUserDirFile(UserDirState& state, const DocsFolder& docs);
 // "name~value" ending CR CR LF.
 std::string FormatUserDirFile(const UserDirList& list);
 // Appends the entries of a file's bytes: every line holding "~", whatever its
-// length or number.
+// length or number. CR, LF and CR LF each end a line; the value follows the
+// last "~", so a name may hold one.
 void ParseUserDirFile(std::string_view bytes, UserDirList& list);
+
+// The changes from `read` to `ours` put on top of `theirs`: entries only
+// `theirs` added follow at the end, entries it deleted go unless `ours`
+// added them again.
+UserDirList MergeUserDirLists(const UserDirList& read, const UserDirList& ours, const UserDirList& theirs);
 
 }  // namespace document

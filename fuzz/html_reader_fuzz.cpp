@@ -1,33 +1,14 @@
 // Feeds any bytes to the applet page reader, and checks that whatever it
 // loads into the Scratch Pad is saved and loaded again unchanged.
 #include <cstdint>
-#include <cstdlib>
 #include <sstream>
 #include <string>
 
 #include "document/html_page.h"
 #include "document/persistent_settings.h"
+#include "fuzz/quiet_ports.h"
 
 namespace {
-
-struct QuietUi : ports::UiPort {
-    void MessageBox(const std::string&, ports::MessageIcon) override {}
-    bool HasStatusBar() const override { return false; }
-    void SetStatusPane(int, const std::string&) override {}
-    void SetTitle(const std::string&) override {}
-    void SetSizeCombo(int) override {}
-    void UpdateAllViews() override {}
-    void RefreshCommandStates() override {}
-};
-
-struct NoMidi : ports::MidiPort {
-    std::uint32_t Open(std::uint32_t) override { return 0; }
-    std::uint32_t Close() override { return 0; }
-    std::uint32_t ProgramChange(std::uint32_t) override { return 0; }
-    std::uint32_t PlayNote(std::int32_t, std::uint32_t, std::uint32_t, std::int32_t) override { return 0; }
-    std::uint32_t NumDevs() override { return 0; }
-    std::uint32_t DevCaps(std::uint32_t, ports::MidiDeviceCaps&) override { return 2; }
-};
 
 QuietUi g_ui;
 NoMidi g_midi;
@@ -57,12 +38,6 @@ document::PageLoad Load(CKvwinDoc& doc, const std::string& bytes)
 {
     std::istringstream in(bytes);
     return document::applyToScratchPad(doc, document::parseAppletPage(in));
-}
-
-void Check(bool ok)
-{
-    if (!ok)
-        std::abort();
 }
 
 }  // namespace

@@ -7,6 +7,8 @@
 #include <QScreen>
 #include <QSysInfo>
 
+#include "platform/qt_rect.h"
+
 namespace platform {
 
 namespace {
@@ -34,8 +36,7 @@ Rect QtScreenInfo::PrimaryGeometry() const
     const QScreen* screen = primaryScreen();
     if (!screen)
         return {};
-    const QRect g = screen->geometry();
-    return {g.x(), g.y(), g.x() + g.width(), g.y() + g.height()};
+    return fromQRect(screen->geometry());
 }
 
 Size QtScreenInfo::PhysicalSizeMm() const

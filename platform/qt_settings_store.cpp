@@ -68,15 +68,33 @@ std::optional<std::int32_t> QtSettingsStore::ReadInt(std::string_view section, s
 
 void QtSettingsStore::WriteString(std::string_view section, std::string_view key, std::string_view value)
 {
+    m_written.insert(Key(section, key));
     m_settings->setValue(Key(section, key), QString::fromUtf8(value.data(), static_cast<qsizetype>(value.size())));
 }
 
 void QtSettingsStore::WriteInt(std::string_view section, std::string_view key, std::int32_t value)
 {
+    m_written.insert(Key(section, key));
     m_settings->setValue(Key(section, key), static_cast<int>(value));
 }
 
-std::string QtSettingsStore::FileName() const
+bool QtSettingsStore::Flush()
+{
+    m_settings->sync();
+    if (m_settings->status() == QSettings::AccessError)
+        return false;
+    // The status keeps only its first error, which for a file that was
+    // malformed when read hides a failed write: the file must show what was
+    // written.
+    const QSettings file(m_settings->fileName(), m_settings->format());
+    for (const QString& key : m_written) {
+        if (Text(file.value(key)) != Text(m_settings->value(key)))
+            return false;
+    }
+    return true;
+}
+
+std::string QtSettingsStore::Location() const
 {
     return m_settings->fileName().toStdString();
 }

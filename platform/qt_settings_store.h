@@ -2,10 +2,12 @@
 #include <memory>
 #include <string>
 
+#include <QSet>
+#include <QString>
+
 #include "document/settings_store.h"
 
 class QSettings;
-class QString;
 
 namespace platform {
 
@@ -25,12 +27,15 @@ public:
     std::optional<std::int32_t> ReadInt(std::string_view section, std::string_view key) const override;
     void WriteString(std::string_view section, std::string_view key, std::string_view value) override;
     void WriteInt(std::string_view section, std::string_view key, std::int32_t value) override;
-
+    // Writes the file now; false when it could not be written (read-only,
+    // disk full, a folder in its place).
+    bool Flush() override;
     // The file behind the store.
-    std::string FileName() const;
+    std::string Location() const override;
 
 private:
     std::unique_ptr<QSettings> m_settings;
+    QSet<QString> m_written;  // keys, for Flush to find in the file
 };
 
 }  // namespace platform

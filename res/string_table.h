@@ -27,6 +27,9 @@ inline constexpr std::string_view kTextGetVersionFailed = "GetVersionEx(&osvi) f
 // The frame's timer refusal, captioned "Kv".
 inline constexpr std::string_view kTextNoTimer = "Not enough timers available for this window.";
 inline constexpr std::string_view kCaptionTimer = "Kv";
+// Shown once at exit when the settings file could not be written, followed
+// by " to <file>." or by ".".
+inline constexpr std::string_view kTextSettingsNotSaved = "Your settings could not be saved";
 
 // The text of a string resource, empty when there is none. A command's entry
 // is its status-bar prompt, a line break, then its tooltip.

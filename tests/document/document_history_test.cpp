@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <limits>
 
 #include "tests/document/doc_fixture.h"
 
@@ -63,6 +64,36 @@ TEST_F(History, ShrinkingNeverRemovesANegativeCount)
         // What is left keeps its order.
         EXPECT_TRUE(std::is_sorted(h.begin(), h.end())) << c.count << "@" << c.position;
     }
+}
+
+// The stored size is kept as read; a negative one trimmed with signed
+// overflow on the first search.
+TEST_F(History, SizesOutsideWhatTheHistoryHoldsAreTakenAtTheNearestBound)
+{
+    struct Case {
+        int stored, used;
+    };
+    const Case cases[] = {{std::numeric_limits<int>::min(), 0},
+                          {std::numeric_limits<int>::min() + 1, 0},
+                          {-1, 0},
+                          {0, 0},
+                          {std::numeric_limits<int>::max(), std::numeric_limits<int>::max()}};
+    for (const auto& c : cases) {
+        frame.m_nHisBufSz = c.stored;
+        EXPECT_EQ(doc->GetHistorySize(), c.used) << c.stored;
+        for (int count : {0, 9, 10, 40}) {
+            setHistory(count, count / 2);
+            doc->SearchNewChord(kCMajor, true);
+            doc->TrimHistory(false);
+            EXPECT_GE(doc->m_nHistoryPos, 0) << c.stored << ", " << count;
+            EXPECT_LE(doc->m_nHistoryPos, static_cast<int>(entries().size())) << c.stored << ", " << count;
+            EXPECT_LE(entries().size(), static_cast<std::size_t>(count) + 1) << c.stored << ", " << count;
+            doc->OnViewBack();
+            doc->OnViewEndHistory();
+            doc->OnViewClear();
+        }
+    }
+    EXPECT_EQ(frame.m_nHisBufSz, std::numeric_limits<int>::max()) << "the setting itself is left alone";
 }
 
 TEST_F(History, HistoryOffKeepsOnlyTheLatestChord)

@@ -3,6 +3,7 @@
 #include <sstream>
 
 #include "document/docs_folder.h"
+#include "document/user_dir_file.h"
 #include "tests/document/doc_fixture.h"
 
 namespace {
@@ -85,6 +86,21 @@ TEST_F(UserDirectory, ShutDownWithoutChangesLeavesTheFileAlone)
     EXPECT_EQ(readFile(), bytes);
     EXPECT_EQ(fs::last_write_time(docs.dir / "UserDir.kv"), before);
     EXPECT_FALSE(fs::exists(docs.dir / "UserDir.kv!"));
+}
+
+TEST_F(UserDirectory, TwoProgramsQuittingInTurnKeepEachOthersChords)
+{
+    writeFile("// a\r\n// b\r\nmine~3\r\r\n");
+    CKvwinDoc& first = start();
+    auto firstDoc = std::move(doc);
+    CKvwinDoc& second = start();
+    first.m_listUserDir.push_back({"from the first", 0x7});
+    second.m_listUserDir.push_back({"from the second", 0x91});
+    g_bUserDirModified = true;
+    first.DeleteContents();
+    second.DeleteContents();
+    EXPECT_EQ(readFile(), std::string(kUserDirHeader1) + "\r\n" + std::string(kUserDirHeader2) +
+                              "\r\nmine~3\r\r\nfrom the second~145\r\r\nfrom the first~7\r\r\n");
 }
 
 TEST_F(UserDirectory, UnreadableFileIsReported)

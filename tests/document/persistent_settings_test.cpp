@@ -2,7 +2,9 @@
 
 #include <cstdint>
 #include <functional>
+#include <limits>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "document/memory_settings_store.h"
@@ -177,7 +179,9 @@ TEST(PersistentSettings, RoundTripKeepsEveryField)
     EXPECT_EQ(loaded, saved);
 }
 
-TEST(PersistentSettings, RangeChecks)
+// The store checks nothing: the document, the page writer and the history
+// check what they use, and a value nobody changed is saved as it was read.
+TEST(PersistentSettings, NumbersAreKeptAsRead)
 {
     struct Row {
         const char* section;
@@ -186,13 +190,11 @@ TEST(PersistentSettings, RangeChecks)
         std::int64_t loaded;
         Field field;
     };
+    constexpr std::int32_t kMin = std::numeric_limits<std::int32_t>::min();
+    constexpr std::int32_t kMax = std::numeric_limits<std::int32_t>::max();
     const Field instr = [](const PersistentSettings& s) { return s.m_nInstr; };
-    const Field vel = [](const PersistentSettings& s) { return s.m_nVel; };
     const Field dur = [](const PersistentSettings& s) { return s.m_nDur; };
-    const Field sep = [](const PersistentSettings& s) { return s.m_nSep; };
     const Field snotes = [](const PersistentSettings& s) { return s.m_nSnotes; };
-    const Field notefret = [](const PersistentSettings& s) { return s.m_nNotefret; };
-    const Field nocol = [](const PersistentSettings& s) { return s.m_nNocol; };
     const Field graphx = [](const PersistentSettings& s) { return s.m_nGraphx; };
     const Field lmgn = [](const PersistentSettings& s) { return s.m_nApplLmgn; };
     const Field rwsep = [](const PersistentSettings& s) { return s.m_nApplRwsep; };
@@ -201,42 +203,21 @@ TEST(PersistentSettings, RangeChecks)
     const Field applfont = [](const PersistentSettings& s) { return s.m_nApplfont; };
     const Field bgcol = [](const PersistentSettings& s) { return s.m_nBgcol; };
     const std::vector<Row> rows = {
-        {"Misc", "instr", 2999, 3025, instr},
-        {"Misc", "instr", 3000, 3000, instr},
-        {"Misc", "instr", 3127, 3127, instr},
-        {"Misc", "instr", 3128, 3025, instr},
-        {"Misc", "vel", -1, 64, vel},
-        {"Misc", "vel", 0, 0, vel},
-        {"Misc", "vel", 127, 127, vel},
-        {"Misc", "vel", 128, 64, vel},
-        {"Misc", "dur", 0, 2500, dur},
-        {"Misc", "dur", 1, 1, dur},
-        {"Misc", "dur", 9999, 9999, dur},
-        {"Misc", "dur", 10000, 2500, dur},
-        {"Misc", "sep", -1, 30, sep},
-        {"Misc", "sep", 0, 0, sep},
-        {"Misc", "sep", 2000, 2000, sep},
-        {"Misc", "sep", 2001, 30, sep},
-        {"Misc", "snotes", 2, 0, snotes},
-        {"Misc", "notefret", -1, 0, notefret},
-        {"Misc", "nocol", 1, 1, nocol},
-        {"Misc", "graphx", 16, 16, graphx},
-        {"Misc", "graphx", 64, 32, graphx},
-        {"Misc", "graphx", 0, 32, graphx},
-        {"HTML", "appl_lmgn", 80, 80, lmgn},
-        {"HTML", "appl_lmgn", 81, 0, lmgn},
-        {"HTML", "appl_lmgn", -1, 0, lmgn},
-        {"HTML", "appl_rwsep", 0, 0, rwsep},
-        {"HTML", "appl_rwsep", 12, 12, rwsep},
-        {"HTML", "appl_rwsep", 13, 2, rwsep},
-        {"HTML", "appl_rwsep", -1, 2, rwsep},
+        {"Misc", "instr", 2999, 2999, instr},
+        {"Misc", "dur", 0, 0, dur},
+        {"Misc", "snotes", 2, 2, snotes},
+        {"Misc", "graphx", 64, 64, graphx},
+        {"Misc", "graphx", kMin, kMin, graphx},
+        {"HTML", "appl_lmgn", 81, 81, lmgn},
+        {"HTML", "appl_lmgn", -1, -1, lmgn},
+        {"HTML", "appl_rwsep", kMax, kMax, rwsep},
+        {"Settings", "his_buf_sz", 5000, 5000, hisBufSz},
+        {"Settings", "his_buf_sz", kMin, kMin, hisBufSz},
+        {"HTML", "applfont", -3, -3, applfont},
+        {"HTML", "bgcol", -1, -1, bgcol},
         // exp is held in 16 bits.
         {"Misc", "exp", 0x12346, 0x2346, exp},
         {"Misc", "exp", -1, 0xFFFF, exp},
-        // These pass as stored: their users decide.
-        {"Settings", "his_buf_sz", 5000, 5000, hisBufSz},
-        {"HTML", "applfont", -3, -3, applfont},
-        {"HTML", "bgcol", 0x0000FF, 0x0000FF, bgcol},
     };
     for (const Row& row : rows) {
         MemorySettingsStore store;
@@ -244,6 +225,11 @@ TEST(PersistentSettings, RangeChecks)
         PersistentSettings loaded;
         document::LoadSettings(store, loaded);
         EXPECT_EQ(row.field(loaded), row.loaded) << row.section << "/" << row.key << " = " << row.stored;
+        MemorySettingsStore saved;
+        document::SaveSettings(saved, loaded);
+        if (std::string_view(row.key) != "exp") {
+            EXPECT_EQ(saved.ReadInt(row.section, row.key), row.stored) << row.key;
+        }
     }
 }
 
@@ -315,6 +301,37 @@ TEST(PersistentSettings, RectParsing)
     };
     for (const Row& row : rows)
         EXPECT_EQ(document::ParseWindowRect(row.text), row.rect) << '"' << row.text << '"';
+}
+
+TEST(PersistentSettings, WindowIsPlacedOnAScreenOrAtTheDefault)
+{
+    constexpr std::int32_t kMin = std::numeric_limits<std::int32_t>::min();
+    constexpr std::int32_t kMax = std::numeric_limits<std::int32_t>::max();
+    // Two screens side by side; the first has a panel along its bottom.
+    const std::vector<Rect> available = {{0, 0, 1920, 1160}, {1920, 0, 3200, 1024}};
+    const Rect desktop{0, 0, 3200, 1200};
+    const WindowRect fallback{10, 10, 500, 400};
+    struct Row {
+        const char* label;
+        WindowRect stored, placed;
+    };
+    const std::vector<Row> rows = {
+        {"on the first screen", {100, 50, 1380, 950}, {100, 50, 1380, 950}},
+        {"across both", {1900, 100, 2600, 700}, {1900, 100, 2600, 700}},
+        {"partly on the second", {3100, 900, 3600, 1300}, {3100, 900, 3600, 1300}},
+        {"as large as the desktop", {0, 0, 3200, 1200}, {0, 0, 3200, 1200}},
+        {"wider than the desktop", {0, 0, 3201, 1200}, fallback},
+        {"taller than the desktop", {0, 0, 800, 1201}, fallback},
+        {"largest numbers", {0, 0, kMax, kMax}, fallback},
+        {"whole number range", {kMin, 0, kMax, 400}, fallback},
+        {"off every screen", {-5000, -5000, -4000, -4000}, fallback},
+        {"under the panel only", {100, 1165, 600, 1190}, fallback},
+        {"no area", {100, 100, 100, 500}, fallback},
+        {"turned over", {kMax, kMax, kMin, kMin}, fallback},
+    };
+    for (const Row& row : rows)
+        EXPECT_EQ(document::PlaceWindowRect(row.stored, available, desktop), row.placed) << row.label;
+    EXPECT_EQ(document::PlaceWindowRect({100, 50, 600, 450}, {}, Rect{}), fallback) << "no screen";
 }
 
 TEST(PersistentSettings, RectFormatting)

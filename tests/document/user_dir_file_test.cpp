@@ -1,11 +1,17 @@
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
+#include <algorithm>
+#include <atomic>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <optional>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "document/docs_folder.h"
@@ -67,6 +73,15 @@ struct UserDirFileTest : ::testing::Test {
         std::ofstream out(path, std::ios::binary);
         out << bytes;
     }
+    // Every name under a folder, links not followed, sorted.
+    static std::vector<std::string> Listing(const fs::path& folder)
+    {
+        std::vector<std::string> names;
+        for (const fs::directory_entry& entry : fs::recursive_directory_iterator(folder))
+            names.push_back(entry.path().lexically_relative(folder).string());
+        std::sort(names.begin(), names.end());
+        return names;
+    }
 
     fs::path root, work, documents;
     FakeDocsFolder docs;
@@ -92,7 +107,7 @@ TEST_F(UserDirFileTest, FileBytes)
     ASSERT_EQ(document::SaveUserDirectory(state), UserDirResult::Ok);
     EXPECT_EQ(Read(documents / "UserDir.kv"), document::FormatUserDirFile(list));
     EXPECT_TRUE(state.m_listUserDir.empty());
-    EXPECT_FALSE(fs::exists(documents / "UserDir.kv.tmp"));
+    EXPECT_EQ(Listing(documents), std::vector<std::string>{"UserDir.kv"});
 }
 
 TEST_F(UserDirFileTest, ReadingLines)
@@ -109,9 +124,13 @@ TEST_F(UserDirFileTest, ReadingLines)
         {"LF only, no final break", "A~1\nB~2", {{"A", 1}, {"B", 2}}},
         {"CR LF", "A~1\r\nB~2\r\n", {{"A", 1}, {"B", 2}}},
         {"empty and plain lines skipped", "\r\n\nno tilde\r\nA~7\r\r\n\r\n", {{"A", 7}}},
-        {"name up to the first tilde", "a~b~5\n", {{"a", 0}}},
+        {"value after the last tilde", "a~b~5\n~~7\n", {{"a~b", 5}, {"~", 7}}},
+        {"CR alone", "A~1\rB~2\r\rC~3", {{"A", 1}, {"B", 2}, {"C", 3}}},
+        {"all three mixed", "A~1\r\r\nB~2\rC~3\nD~4\r\n", {{"A", 1}, {"B", 2}, {"C", 3}, {"D", 4}}},
         {"leading digits of the value", "x~ 12abc\nneg~-7\nplus~+3\n", {{"x", 12}, {"neg", -7}, {"plus", 3}}},
         {"no value", "x~\n~5\n", {{"x", 0}, {"", 5}}},
+        {"not a number", "x~abc\ny~--3\n", {{"x", 0}, {"y", 0}}},
+        {"any bytes in the name", std::string("\0\x01\xFF~9\n", 6), {{document::DecodeFileLine(std::string("\0\x01\xFF", 3)), 9}}},
         {"value clamped",
          "big~99999999999\nsmall~-99999999999\nhuge~" + std::string(40, '9') + "\n",
          {{"big", 2147483647}, {"small", -2147483647 - 1}, {"huge", 2147483647}}},
@@ -224,7 +243,7 @@ TEST_F(UserDirFileTest, MigrationMovesTheOlderFileToDocuments)
     EXPECT_EQ(Read(documents / "UserDir.kv!"), std::string(kHeader) + "Already here~1\r\r\n");
     EXPECT_FALSE(fs::exists(work / "userdir.doc"));
     EXPECT_EQ(Read(work / "userdir.bk!"), oldBytes);
-    EXPECT_FALSE(fs::exists(documents / "UserDir.kv.tmp"));
+    EXPECT_EQ(Listing(documents), (std::vector<std::string>{"UserDir.kv", "UserDir.kv!"}));
 }
 
 TEST_F(UserDirFileTest, MigrationWithoutDocumentsFolderChangesNothing)
@@ -248,14 +267,15 @@ TEST_F(UserDirFileTest, FailedMigrationCopyKeepsTheOlderFile)
     const std::string docsBytes = std::string(kHeader) + "Already here~1\r\r\n";
     Write(work / "userdir.doc", oldBytes);
     Write(documents / "UserDir.kv", docsBytes);
-    fs::create_directories(documents / "UserDir.kv.tmp" / "in the way");
+    // The file there cannot be kept as the backup.
+    fs::create_directories(documents / "UserDir.kv!" / "in the way");
 
     ASSERT_EQ(document::LoadUserDirectory(state, docs), UserDirResult::Ok);
     EXPECT_EQ(state.m_nUdirLoc, 0);
     EXPECT_EQ(fs::path(state.m_strUserDirFile), work / "userdir.doc");
     EXPECT_EQ(Read(work / "userdir.doc"), oldBytes);
     EXPECT_EQ(Read(documents / "UserDir.kv"), docsBytes);
-    EXPECT_FALSE(fs::exists(documents / "UserDir.kv!"));
+    EXPECT_EQ(Listing(documents), (std::vector<std::string>{"UserDir.kv", "UserDir.kv!", "UserDir.kv!/in the way"}));
 }
 
 TEST_F(UserDirFileTest, MovingToDocumentsReadsTheFileThere)
@@ -356,30 +376,281 @@ TEST_F(UserDirFileTest, FailedWriteKeepsTheOldFile)
     const fs::path file = documents / "UserDir.kv";
     struct Row {
         const char* label;
-        fs::path blocker;  // a non-empty folder where the write needs a file
+        std::function<void()> spoil;
+        fs::path path;  // written through
     };
     const std::vector<Row> rows = {
-        {"temporary file cannot be made", documents / "UserDir.kv.tmp"},
-        {"old backup cannot be removed", documents / "UserDir.kv!"},
+        {"old backup cannot be replaced", [&] { fs::create_directories(documents / "UserDir.kv!" / "in the way"); },
+         file},
+        {"link into a folder that is not there",
+         [&] { fs::create_symlink(root / "gone" / "UserDir.kv", root / "link"); }, root / "link"},
+        {"folder runs through a file", [&] { Write(root / "plain file", "x"); }, root / "plain file" / "UserDir.kv"},
     };
     g_bUserDirModified = true;
     state.m_nUdirLoc = 1;
-    state.m_strUserDirFile = file.string();
     for (const Row& row : rows) {
         Write(file, oldBytes);
-        fs::create_directories(row.blocker / "in the way");
+        row.spoil();
+        const std::vector<std::string> before = Listing(root);
+        state.m_strUserDirFile = row.path.string();
         state.m_listUserDir = {{"Replacement", 1}};
         EXPECT_EQ(document::SaveUserDirectory(state), UserDirResult::FileError) << row.label;
+        EXPECT_TRUE(state.m_listUserDir.empty());
         EXPECT_EQ(Read(file), oldBytes) << row.label;
-        fs::remove_all(row.blocker);
+        EXPECT_EQ(Listing(root), before) << row.label << ": nothing left behind";
+        fs::remove_all(documents / "UserDir.kv!");
     }
+}
 
-    // A folder that cannot exist: the path runs through a regular file.
-    Write(root / "plain file", "x");
-    state.m_strUserDirFile = (root / "plain file" / "UserDir.kv").string();
-    state.m_listUserDir = {{"Replacement", 1}};
-    EXPECT_EQ(document::SaveUserDirectory(state), UserDirResult::FileError);
-    EXPECT_TRUE(state.m_listUserDir.empty());
+// Whatever the file holds, every entry read is written back: each file is
+// read, one chord is added, and the file read again holds both.
+TEST_F(UserDirFileTest, BadInputIsKeptWholeThroughAWrite)
+{
+    std::string binary;
+    std::uint32_t seed = 12345;
+    for (int i = 0; i < 20000; ++i) {
+        seed = seed * 1103515245u + 12345u;
+        const char pick = static_cast<char>(seed >> 24);
+        binary += (seed >> 8) % 16 == 0 ? '~' : pick;
+    }
+    std::string manyLines = kHeader;
+    for (int i = 0; i < 100000; ++i)
+        manyLines += "chord " + std::to_string(i) + "~" + std::to_string(i) + "\r\r\n";
+    struct Row {
+        const char* label;
+        std::string bytes;
+        std::size_t entries;  // 0: whatever the reader finds
+    };
+    const std::vector<Row> rows = {
+        {"binary bytes", binary, 0},
+        {"a line of a megabyte", std::string(kHeader) + std::string(1 << 20, 'x') + "~145\r\r\n", 1},
+        {"100,000 lines", manyLines, 100000},
+        {"values that are not numbers", "x~abc\r\r\ny~\r\r\nz~0x91\r\r\n", 3},
+        {"tilde in the name", "My~chord~145\r\r\n~~1\r\r\n", 2},
+        {"CR line ends", "A~1\rB~2\rC~3\r", 3},
+    };
+    const fs::path file = documents / "UserDir.kv";
+    state.m_nUdirLoc = 1;
+    for (const Row& row : rows) {
+        Write(file, row.bytes);
+        ASSERT_EQ(document::LoadUserDirectory(state, docs), UserDirResult::Ok) << row.label;
+        UserDirList expected;
+        document::ParseUserDirFile(row.bytes, expected);
+        EXPECT_EQ(state.m_listUserDir, expected) << row.label;
+        if (row.entries != 0) {
+            EXPECT_EQ(state.m_listUserDir.size(), row.entries) << row.label;
+        }
+
+        state.m_listUserDir.push_back({"Added", 7});
+        expected.push_back({"Added", 7});
+        g_bUserDirModified = true;
+        ASSERT_EQ(document::SaveUserDirectory(state), UserDirResult::Ok) << row.label;
+        ASSERT_EQ(document::LoadUserDirectory(state, docs), UserDirResult::Ok) << row.label;
+        EXPECT_TRUE(state.m_listUserDir == expected) << row.label;
+    }
+}
+
+TEST_F(UserDirFileTest, FileThatCannotBeReadOrWrittenIsLeftAlone)
+{
+    const fs::path file = documents / "UserDir.kv";
+    const std::string bytes = std::string(kHeader) + "Precious~145\r\r\n";
+    struct Row {
+        const char* label;
+        std::function<void()> make;
+        UserDirResult load;
+    };
+    const std::vector<Row> rows = {
+        {"made read-only by the user",
+         [&] {
+             Write(file, bytes);
+             fs::permissions(file, fs::perms::owner_read | fs::perms::group_read);
+         },
+         UserDirResult::Ok},
+        // Too big to be a User Directory; not read into memory.
+        {"larger than 64 MB",
+         [&] {
+             Write(file, bytes);
+             fs::resize_file(file, (64u << 20) + 1);
+         },
+         UserDirResult::FileError},
+        {"a folder", [&] { fs::create_directories(file / "inside"); }, UserDirResult::FileError},
+    };
+    state.m_nUdirLoc = 1;
+    for (const Row& row : rows) {
+        fs::remove_all(documents);
+        fs::create_directories(documents);
+        row.make();
+        const fs::file_status before = fs::status(file);
+        const std::uintmax_t size = fs::is_regular_file(file) ? fs::file_size(file) : 0;
+        const std::vector<std::string> listing = Listing(documents);
+
+        EXPECT_EQ(document::LoadUserDirectory(state, docs), row.load) << row.label;
+        state.m_listUserDir.push_back({"Mine", 1});
+        g_bUserDirModified = true;
+        EXPECT_EQ(document::SaveUserDirectory(state), UserDirResult::FileError) << row.label;
+
+        EXPECT_EQ(fs::status(file).type(), before.type()) << row.label;
+        EXPECT_EQ(fs::status(file).permissions(), before.permissions()) << row.label;
+        if (fs::is_regular_file(file)) {
+            EXPECT_EQ(fs::file_size(file), size) << row.label;
+        }
+        EXPECT_EQ(Listing(documents), listing) << row.label;
+    }
+}
+
+// Another user's file, or one without read permission: the old writer
+// moved it aside and wrote only the new chord.
+TEST_F(UserDirFileTest, AnotherUsersFileIsLeftAlone)
+{
+    const fs::path folder = root / "shared";
+    fs::create_directories(folder);
+    fs::permissions(root, fs::perms::owner_all | fs::perms::group_exec | fs::perms::others_exec);
+    fs::permissions(folder, fs::perms::all);
+    const fs::path file = folder / "UserDir.kv";
+    const std::string bytes = std::string(kHeader) + "Theirs~145\r\r\n";
+    Write(file, bytes);
+    fs::permissions(file, fs::perms::none);
+    docs.folder = folder.string();
+
+    // In a child process, as nobody when the test runs as the superuser.
+    EXPECT_EXIT(
+        {
+            if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0))
+                std::_Exit(2);
+            UserDirState other;
+            other.m_nUdirLoc = 1;
+            const bool readRefused =
+                document::LoadUserDirectory(other, docs) == UserDirResult::FileError && other.m_listUserDir.empty();
+            other.m_listUserDir.push_back({"Mine", 1});
+            g_bUserDirModified = true;
+            const bool writeRefused = document::SaveUserDirectory(other) == UserDirResult::FileError;
+            std::_Exit(readRefused && writeRefused ? 0 : 1);
+        },
+        ::testing::ExitedWithCode(0), "");
+
+    fs::permissions(file, fs::perms::owner_read | fs::perms::owner_write);
+    EXPECT_EQ(Read(file), bytes);
+    EXPECT_EQ(Listing(folder), std::vector<std::string>{"UserDir.kv"});
+}
+
+TEST_F(UserDirFileTest, SymbolicLinkIsFollowedAndTheModeKept)
+{
+    const fs::path real = root / "synced" / "real.kv";
+    fs::create_directories(real.parent_path());
+    const std::string bytes = std::string(kHeader) + "Kept~1\r\r\n";
+    Write(real, bytes);
+    fs::permissions(real, fs::perms::owner_read | fs::perms::owner_write);
+    // A relative link to a link.
+    fs::create_symlink("synced/real.kv", root / "middle.kv");
+    fs::create_symlink(root / "middle.kv", documents / "UserDir.kv");
+
+    state.m_nUdirLoc = 1;
+    ASSERT_EQ(document::LoadUserDirectory(state, docs), UserDirResult::Ok);
+    EXPECT_EQ(state.m_listUserDir, (UserDirList{{"Kept", 1}}));
+    state.m_listUserDir.push_back({"New", 2});
+    g_bUserDirModified = true;
+    ASSERT_EQ(document::SaveUserDirectory(state), UserDirResult::Ok);
+
+    EXPECT_TRUE(fs::is_symlink(documents / "UserDir.kv"));
+    EXPECT_TRUE(fs::is_symlink(root / "middle.kv"));
+    EXPECT_EQ(Read(real), bytes + "New~2\r\r\n");
+    EXPECT_EQ(fs::status(real).permissions(), fs::perms::owner_read | fs::perms::owner_write);
+    EXPECT_EQ(Read(root / "synced" / "real.kv!"), bytes);
+}
+
+TEST_F(UserDirFileTest, MergingWithWhatAnotherInstanceWrote)
+{
+    const CUdir a{"A", 1}, b{"B", 2}, c{"C", 3}, d{"D", 4};
+    const CUdir a1{"A", 11}, a2{"A", 12};
+    struct Row {
+        const char* label;
+        UserDirList read, ours, theirs, merged;
+    };
+    const std::vector<Row> rows = {
+        {"nothing changed elsewhere", {a, b}, {a, b, c}, {a, b}, {a, b, c}},
+        {"both added", {a}, {a, b}, {a, c}, {a, b, c}},
+        {"the same addition on both sides, once", {a}, {a, b}, {a, b}, {a, b}},
+        {"they deleted what we kept", {a, b}, {a, b, c}, {b}, {b, c}},
+        {"we deleted what they kept", {a, b}, {b}, {a, b, d}, {b, d}},
+        {"we changed what they deleted", {a}, {a1}, {}, {a1}},
+        {"both changed one entry", {a}, {a1}, {a2}, {a1, a2}},
+        {"we emptied the list", {a, b}, {}, {a, b, c}, {c}},
+        {"copies counted", {a, a}, {a, a, a}, {a}, {a, a}},
+        {"the file could not be read at start", {}, {d}, {a, b}, {d, a, b}},
+    };
+    for (const Row& row : rows)
+        EXPECT_EQ(document::MergeUserDirLists(row.read, row.ours, row.theirs), row.merged) << row.label;
+}
+
+TEST_F(UserDirFileTest, TwoInstancesQuittingOneAfterTheOtherKeepBothAdditions)
+{
+    const fs::path file = documents / "UserDir.kv";
+    Write(file, std::string(kHeader) + "Seed~1\r\r\nOld~9\r\r\n");
+    UserDirState first = state, second = state;
+    first.m_nUdirLoc = second.m_nUdirLoc = 1;
+    ASSERT_EQ(document::LoadUserDirectory(first, docs), UserDirResult::Ok);
+    ASSERT_EQ(document::LoadUserDirectory(second, docs), UserDirResult::Ok);
+
+    first.m_listUserDir.push_back({"First", 2});
+    second.m_listUserDir.push_back({"Second", 3});
+    std::erase_if(second.m_listUserDir, [](const CUdir& e) { return e.m_strName == "Old"; });
+    g_bUserDirModified = true;
+    ASSERT_EQ(document::SaveUserDirectory(first), UserDirResult::Ok);
+    ASSERT_EQ(document::SaveUserDirectory(second), UserDirResult::Ok);
+
+    EXPECT_EQ(Read(file), std::string(kHeader) + "Seed~1\r\r\nSecond~3\r\r\nFirst~2\r\r\n");
+    EXPECT_EQ(Read(documents / "UserDir.kv!"), std::string(kHeader) + "Seed~1\r\r\nOld~9\r\r\nFirst~2\r\r\n");
+}
+
+TEST_F(UserDirFileTest, TwoWritersAtOnceLoseNothingAndTheFileIsNeverMissing)
+{
+    const fs::path file = documents / "UserDir.kv";
+    Write(file, std::string(kHeader) + "Seed~1\r\r\n");
+    g_bUserDirModified = true;
+    constexpr int kSaves = 30;
+    std::atomic<int> writing{2};
+    std::atomic<int> failedSaves{0};
+    auto writer = [&](const std::string& prefix) {
+        for (int i = 0; i < kSaves; ++i) {
+            UserDirState instance;
+            instance.m_nUdirLoc = 1;
+            if (document::LoadUserDirectory(instance, docs) != UserDirResult::Ok)
+                ++failedSaves;
+            instance.m_listUserDir.push_back({prefix + std::to_string(i), i});
+            if (document::SaveUserDirectory(instance) != UserDirResult::Ok)
+                ++failedSaves;
+        }
+        --writing;
+    };
+    int looks = 0, missing = 0, partial = 0;
+    std::thread a(writer, "A"), b(writer, "B");
+    while (writing > 0) {
+        ++looks;
+        std::ifstream in(file, std::ios::binary);
+        if (!in) {
+            ++missing;
+            continue;
+        }
+        const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        if (bytes.rfind(kHeader, 0) != 0 || bytes.find("Seed~1\r\r\n") == std::string::npos)
+            ++partial;
+    }
+    a.join();
+    b.join();
+    EXPECT_GT(looks, 0);
+    EXPECT_EQ(missing, 0);
+    EXPECT_EQ(partial, 0);
+    EXPECT_EQ(failedSaves, 0);
+
+    UserDirList expected = {{"Seed", 1}};
+    for (int i = 0; i < kSaves; ++i)
+        expected.insert(expected.end(), {{"A" + std::to_string(i), i}, {"B" + std::to_string(i), i}});
+    ASSERT_EQ(document::LoadUserDirectory(state, docs), UserDirResult::Ok);
+    auto byName = [](const CUdir& x, const CUdir& y) { return x.m_strName < y.m_strName; };
+    std::sort(expected.begin(), expected.end(), byName);
+    std::sort(state.m_listUserDir.begin(), state.m_listUserDir.end(), byName);
+    EXPECT_EQ(state.m_listUserDir, expected);
+    EXPECT_EQ(Listing(documents), (std::vector<std::string>{"UserDir.kv", "UserDir.kv!"}));
 }
 
 }  // namespace

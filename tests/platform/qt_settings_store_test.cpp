@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QFile>
 #include <QSettings>
 #include <QTemporaryDir>
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -137,12 +139,39 @@ TEST_F(QtSettingsStoreTest, IntegersFromAHandEditedFile)
     EXPECT_EQ(store.ReadString("Misc", "Name"), "Port A, Port B");
 }
 
+TEST_F(QtSettingsStoreTest, FlushSaysWhetherTheFileWasWritten)
+{
+    struct Row {
+        const char* label;
+        std::function<void()> make;
+        bool written;
+    };
+    const QString path = QString::fromStdString(Path());
+    std::string junk;
+    for (int i = 0; i < 4000; ++i)
+        junk += static_cast<char>(i * 7919 % 256);
+    const std::vector<Row> rows = {
+        {"no file yet", [] {}, true},
+        {"malformed file", [&] { WriteFile(junk + "\n[Misc]\nvel=\"open\n[[[\n=5\n"); }, true},
+        {"a folder in its place", [&] { ASSERT_TRUE(QDir().mkpath(path + QStringLiteral("/in the way"))); }, false},
+    };
+    for (const Row& row : rows) {
+        QDir(path).removeRecursively();
+        QFile::remove(path);
+        row.make();
+        platform::QtSettingsStore store(Path());
+        store.WriteInt("Misc", "vel", 3);
+        store.WriteString("Midi\\Output", "Name", "Port A, Port B");
+        EXPECT_EQ(store.Flush(), row.written) << row.label;
+    }
+}
+
 TEST_F(QtSettingsStoreTest, DefaultStoreIsTheUsersConfFile)
 {
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir.path());
     {
         platform::QtSettingsStore store;
-        EXPECT_EQ(store.FileName(), dir.filePath(QStringLiteral("Varnoth/Tonalith.conf")).toStdString());
+        EXPECT_EQ(store.Location(), dir.filePath(QStringLiteral("Varnoth/Tonalith.conf")).toStdString());
         store.WriteInt("Settings", "his_buf_sz", 80);
     }
     platform::QtSettingsStore store;
