@@ -36,8 +36,10 @@ public:
             const double blockStart = NowMs();
             fluid_synth_write_float(m_synth, kBlockFrames, left.data(), 0, 1, right.data(), 0, 1);
             float peak = 0;
-            for (int i = 0; i < kBlockFrames; ++i)
+            for (int i = 0; i < kBlockFrames; ++i) {
                 peak = std::max({peak, std::fabs(left[i]), std::fabs(right[i])});
+                m_samples.push_back((left[i] + right[i]) / 2);
+            }
             m_peaks.push_back(peak);
             ++m_blocks;
             Observe(blockStart);
@@ -74,6 +76,10 @@ public:
         return peak;
     }
 
+    // Everything rendered so far, both channels mixed, at the synth's rate.
+    const std::vector<float>& Samples() const { return m_samples; }
+    double SampleRate() const { return m_sampleRate; }
+
     int ActiveVoices() const { return fluid_synth_get_active_voice_count(m_synth); }
 
 private:
@@ -107,6 +113,7 @@ private:
     double m_sampleRate;
     std::size_t m_blocks = 0;
     std::vector<float> m_peaks;
+    std::vector<float> m_samples;
     std::map<unsigned int, RenderedNote> m_notes;
 };
 

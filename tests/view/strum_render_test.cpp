@@ -6,48 +6,23 @@
 #include "kvmidi/output.h"
 #include "support/offline_synth.h"
 #include "support/onsets.h"
+#include "support/output_port.h"
 #include "tests/view/mouse_fixture.h"
 
 namespace {
-
-// The document's MIDI port on an output the test owns.
-class OutputPort final : public ports::MidiPort {
-public:
-    explicit OutputPort(kvmidi::Output& output) : m_output(output) {}
-
-    std::uint32_t Open(std::uint32_t id) override { return m_output.Open(id); }
-    std::uint32_t Close() override { return m_output.Close(); }
-    std::uint32_t ProgramChange(std::uint32_t program) override { return m_output.ProgramChange(program); }
-    std::uint32_t PlayNote(std::int32_t delay, std::uint32_t note, std::uint32_t velocity,
-                           std::int32_t duration) override
-    {
-        return m_output.PlayNote(delay, note, velocity, duration);
-    }
-    std::uint32_t NumDevs() override { return m_output.GetNumDevs(); }
-    std::uint32_t DevCaps(std::uint32_t id, ports::MidiDeviceCaps& caps) override
-    {
-        kvmidi::MidiOutCaps found;
-        const std::uint32_t result = m_output.GetDevCaps(id, found);
-        caps = {found.name, found.technology, found.voices, found.notes, found.support};
-        return result;
-    }
-
-private:
-    kvmidi::Output& m_output;
-};
 
 // The built-in synth without audio: the test renders it, so the sequencer's
 // time is the rendered time and the onsets can be measured exactly.
 struct StrumRender : MouseFixture {
     std::unique_ptr<testsupport::OfflineSynthOutput> synth;
-    std::unique_ptr<OutputPort> port;
+    std::unique_ptr<testsupport::OutputPort> port;
 
     void SetUp() override
     {
         if (!testsupport::OfflineSynthOutput::SoundfontInstalled())
             GTEST_SKIP() << "no soundfont at " << kvmidi::kDefaultSoundfont;
         synth = std::make_unique<testsupport::OfflineSynthOutput>();
-        port = std::make_unique<OutputPort>(*synth->output);
+        port = std::make_unique<testsupport::OutputPort>(*synth->output);
     }
 
     void TearDown() override
