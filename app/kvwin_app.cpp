@@ -13,6 +13,7 @@
 #include "app/main_frame.h"
 #include "app/screen_port.h"
 #include "app/version.h"
+#include "dialogs/attr_spad_dialog.h"
 #include "dialogs/search_dialogs.h"
 #include "document/command_ids.h"
 #include "document/kvwin_doc.h"
@@ -105,6 +106,8 @@ bool CKvwinApp::CreateDocumentAndFrame()
     ports.docs = m_deps.docs;
     m_pSearchDialogs = std::make_unique<dialogs::SearchDialogs>(frame);
     ports.searchDialogs = m_pSearchDialogs.get();
+    m_pPadAttributesDialogs = std::make_unique<dialogs::PadAttributesDialogs>(frame);
+    ports.padAttributes = m_pPadAttributesDialogs.get();
     m_pFileDialogs = std::make_unique<platform::QtFileDialogs>(frame);
     ports.fileDialogs = m_pFileDialogs.get();
     m_pDocument = std::make_unique<CKvwinDoc>(ports);

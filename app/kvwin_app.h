@@ -28,6 +28,7 @@ class QtFileDialogs;
 }
 namespace dialogs {
 class SearchDialogs;
+class PadAttributesDialogs;
 }
 
 // The application object: starts the program, owns the document, the main
@@ -107,6 +108,7 @@ private:
     std::unique_ptr<CFrameUiPort> m_pUiPort;
     std::unique_ptr<CScreenPort> m_pScreenPort;
     std::unique_ptr<dialogs::SearchDialogs> m_pSearchDialogs;
+    std::unique_ptr<dialogs::PadAttributesDialogs> m_pPadAttributesDialogs;
     std::unique_ptr<platform::QtFileDialogs> m_pFileDialogs;
     std::unique_ptr<CKvwinDoc> m_pDocument;
     engine::WordTableErrorSink m_previousWordTableSink;

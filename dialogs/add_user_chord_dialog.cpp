@@ -4,32 +4,13 @@
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QValidator>
 
 #include "dialogs/dialog_templates.h"
+#include "dialogs/name_validator.h"
 #include "platform/dialog_runner.h"
 #include "platform/qt_text.h"
 
 namespace dialogs {
-
-namespace {
-
-// "~" and "^" split the User Directory line and the applet names, and a
-// control character the file line.
-class ChordNameValidator : public QValidator {
-public:
-    using QValidator::QValidator;
-    State validate(QString& input, int&) const override
-    {
-        for (const QChar c : input) {
-            if (c == QLatin1Char('~') || c == QLatin1Char('^') || c.category() == QChar::Other_Control)
-                return Invalid;
-        }
-        return Acceptable;
-    }
-};
-
-}  // namespace
 
 AddUserChordDialog::AddUserChordDialog(QWidget* parent) : TemplateDialog(kAddUserChordTemplate, parent) {}
 
@@ -42,7 +23,7 @@ void AddUserChordDialog::BindControls()
     connect(Control<QPushButton>(id::kClear), &QPushButton::clicked, this, [this] { OnClear(); });
     auto* edit = Control<QLineEdit>(id::kChordName);
     edit->setMaxLength(kMaxNameLength);
-    edit->setValidator(new ChordNameValidator(edit));
+    edit->setValidator(new NameValidator(edit));
 }
 
 void AddUserChordDialog::DoDataExchange(platform::DataExchange& dx)

@@ -17,6 +17,9 @@ namespace ports {
 class SearchDialogPort;
 class OptionsDialogPort;
 class FileDialogPort;
+class PadAttributesDialogPort;
+struct PadAttributesPreset;
+struct PadChordAttributes;
 }  // namespace ports
 
 // Words of one Scratch Pad row.
@@ -51,6 +54,20 @@ struct ScratchPadChordRow {
     int Finger(int s) const { return static_cast<int>((Attributes() >> (6 + 3 * s)) & 7); }
 };
 
+namespace pad {
+// The attribute value of six fingers (0 none .. 5) and six X marks, string 1
+// first: bit k the X of string k + 1, bits 6 + 3k .. 8 + 3k its finger.
+constexpr std::uint32_t PackAttributes(const std::array<int, 6>& fingers, const std::array<int, 6>& marks)
+{
+    std::uint32_t value = 0;
+    for (std::size_t k = 0; k < 6; ++k) {
+        value |= (marks[k] != 0 ? 1u : 0u) << k;
+        value |= (static_cast<std::uint32_t>(fingers[k]) & 7u) << (6 + 3 * k);
+    }
+    return value;
+}
+}  // namespace pad
+
 // One found shape: frets of strings 1..6, then the window start.
 using VoicingRow = std::array<std::uint16_t, 7>;
 
@@ -74,6 +91,7 @@ public:
         ports::SearchDialogPort* searchDialogs = nullptr;
         ports::OptionsDialogPort* optionsDialogs = nullptr;
         ports::FileDialogPort* fileDialogs = nullptr;
+        ports::PadAttributesDialogPort* padAttributes = nullptr;
     };
 
     explicit CKvwinDoc(Ports ports);
@@ -167,6 +185,12 @@ public:
     void OnFileSaveAsHtml();
     void OnUpdateFileSaveAsHtml(CCmdUI& ui) const;
     void OnFileLoadHtmlToScratchPad();
+
+    // The attributes dialog's values for Scratch Pad chord index.
+    ports::PadAttributesPreset MakePadAttributesPreset(int index) const;
+    // Writes the dialog's values back into chord index, its names and the
+    // page-title setting; true when the page title or whether it shows changed.
+    bool StorePadAttributes(int index, const ports::PadChordAttributes& values);
 
     ScratchPadChordRow GetPadRow(int row) const;
     void SetPadRow(int row, const ScratchPadChordRow& chord);

@@ -1,5 +1,7 @@
 #include "platform/data_exchange.h"
 
+#include <algorithm>
+
 #include <QAbstractSlider>
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -93,10 +95,14 @@ void DataExchange::Text(int id, QString& value)
     QWidget* control = Prepare(id);
     if (!control)
         return;
-    if (m_save)
+    if (m_save) {
         value = ControlText(control);
-    else
-        SetControlText(control, value);
+        return;
+    }
+    // A limit from an earlier load must not cut the value; MaxChars sets the next.
+    if (auto* edit = qobject_cast<QLineEdit*>(control); edit && edit->maxLength() < value.size())
+        edit->setMaxLength(static_cast<int>(value.size()));
+    SetControlText(control, value);
 }
 
 void DataExchange::Text(int id, std::string& value)
@@ -173,8 +179,10 @@ void DataExchange::MaxChars(const QString& value, int count)
     if (m_failed)
         return;
     if (!m_save) {
+        // Limits typing only: a longer text already there stays whole, to be
+        // refused when saved, rather than cut short unseen.
         if (auto* edit = qobject_cast<QLineEdit*>(m_last))
-            edit->setMaxLength(count);
+            edit->setMaxLength(std::max(count, static_cast<int>(edit->text().size())));
         return;
     }
     if (value.toUcs4().size() > count)

@@ -35,7 +35,8 @@ public:
 
     // Validators for the control exchanged last; they check only when saving.
     void MinMaxInt(int value, int minimum, int maximum);
-    // Counts code points. Loading also limits the edit to count characters.
+    // Counts code points. Loading also limits typing in the edit to count
+    // characters, keeping a longer text it already holds.
     void MaxChars(const QString& value, int count);
     void MaxChars(const std::string& value, int count);
 

@@ -166,12 +166,16 @@ void CKvwinView::DrawFretboard(platform::Surface& surface)
     view::DrawFretboard(surface, Context());
 }
 
+Rect CKvwinView::LayoutToDevice(Rect logical)
+{
+    m_dpi.SetScaling(!m_doc.m_bPrinting);
+    m_dpi.ScaleRect(logical);
+    return ScreenMapping().lpToDp(logical).normalized();
+}
+
 Rect CKvwinView::ChordHeaderDeviceRect()
 {
-    Rect band = view::ChordHeaderBand(view::GridDimension(m_doc), m_doc.m_nPageWidth);
-    m_dpi.SetScaling(!m_doc.m_bPrinting);
-    m_dpi.ScaleRect(band);
-    return ScreenMapping().lpToDp(band).normalized();
+    return LayoutToDevice(view::ChordHeaderBand(view::GridDimension(m_doc), m_doc.m_nPageWidth));
 }
 
 void CKvwinView::InvalidateChordHeader()

@@ -48,6 +48,8 @@ public:
     void InvalidateChordHeader();
     // The title band in viewport pixels.
     Rect ChordHeaderDeviceRect();
+    // A logical rectangle of the screen layout in viewport pixels.
+    Rect LayoutToDevice(Rect logical);
 
     void OnViewChordDisplay();
     void OnViewFretboard();
@@ -82,6 +84,9 @@ public:
     void OnEditCopyToScratchPad();
     void OnEditCutFromScratchPad();
     void OnEditAttributesOfScratchPadChord();
+    // Runs the attributes dialog on Scratch Pad chord index; OK writes the
+    // chord back and repaints its cell and, when it changed, the page title.
+    void EditScratchPadChordAttributes(int index);
     // The marked block to the clipboard, painted afresh in its normal colours.
     void OnEditCopy();
     QImage MarkedBlockImage();
@@ -100,9 +105,6 @@ public:
     // Shows a popup menu and returns the chosen id, 0 for none.
     using MenuRunner = std::function<int(const std::vector<MenuItem>& items, QPoint global)>;
     void SetMenuRunner(MenuRunner runner) { m_menuRunner = std::move(runner); }
-    // Opens the attributes of Scratch Pad chord index.
-    using PadChordEditor = std::function<void(int index)>;
-    void SetPadChordEditor(PadChordEditor editor) { m_padChordEditor = std::move(editor); }
 
     const std::vector<std::uint8_t>& DragList() const { return m_abDragList; }
     int LastButton() const { return m_nLastButton; }
@@ -167,5 +169,4 @@ private:
     std::vector<std::uint8_t> m_abDragList;
     CommandRunner m_commandRunner;
     MenuRunner m_menuRunner;
-    PadChordEditor m_padChordEditor;
 };

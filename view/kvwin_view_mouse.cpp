@@ -174,8 +174,8 @@ void CKvwinView::OnLButtonDblClk(Point client)
         return;
     std::uint8_t start = 0;
     const int index = HitTestChord(client, start, true);
-    if (index >= 0 && index < m_doc.m_nPadCount && m_padChordEditor)
-        m_padChordEditor(index);
+    if (index >= 0 && index < m_doc.m_nPadCount)
+        EditScratchPadChordAttributes(index);
 }
 
 void CKvwinView::mousePressEvent(QMouseEvent* event)

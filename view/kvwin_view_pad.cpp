@@ -11,6 +11,7 @@
 #include <string>
 
 #include "document/kvwin_doc.h"
+#include "document/pad_attributes_port.h"
 #include "document/persistent_settings.h"
 #include "document/text_decoding.h"
 #include "platform/qt_surface.h"
@@ -143,8 +144,25 @@ void CKvwinView::OnEditAttributesOfScratchPadChord()
             ui->MessageBox(kMarkChordToEditText);
         return;
     }
-    if (m_padChordEditor)
-        m_padChordEditor(index);
+    EditScratchPadChordAttributes(index);
+}
+
+void CKvwinView::EditScratchPadChordAttributes(int index)
+{
+    ports::PadAttributesDialogPort* dialogs = m_doc.GetPorts().padAttributes;
+    if (dialogs == nullptr || index < 0 || index >= m_doc.m_nPadCount)
+        return;
+    const ports::PadAttributesResult result = dialogs->RunPadChordAttributes(m_doc.MakePadAttributesPreset(index));
+    if (!result.ok)
+        return;
+    const bool titleChanged = m_doc.StorePadAttributes(index, result.values);
+
+    const PersistentSettings* frame = m_doc.MainFrame();
+    const bool titleTop = frame == nullptr || frame->m_nChtitleTop != 0;
+    const int n = view::GridDimension(m_doc);
+    viewport()->update(view::ToQRect(LayoutToDevice(view::PadChordCell(index, n, m_doc.m_nScale, titleTop))));
+    if (titleChanged)
+        viewport()->update(view::ToQRect(LayoutToDevice(view::PadTitleArea(m_doc.m_nScale, m_doc.m_nPageWidth))));
 }
 
 QImage CKvwinView::MarkedBlockImage()

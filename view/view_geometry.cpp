@@ -1,5 +1,7 @@
 #include "view/view_geometry.h"
 
+#include <algorithm>
+
 #include "document/kvwin_doc.h"
 
 namespace view {
@@ -67,6 +69,24 @@ Rect ChordHeaderBand(int n, int pageWidth)
     // The title's own box starts at 500 and ends 3500 x 6 / n later, which
     // cuts long user chord names at six a row; the band is the page wide.
     return {0, 10, pageWidth, -(400 * 6 / n) - 10};
+}
+
+Rect PadChordCell(int index, int n, int scale, bool titleTop)
+{
+    if (n <= 0)
+        n = 6;
+    const int c = index % n;
+    const int r = index / n;
+    const int top = -(kPadRowHeight * r + 7) * scale;
+    return {(kCellWidth * c + 2) * scale, top, (kCellWidth * c + 46) * scale,
+            top - (titleTop ? kPadRowHeight : kPadRowHeight + 7) * scale};
+}
+
+Rect PadTitleArea(int scale, int pageWidth)
+{
+    // 90 units from the title's start would leave the tail of a long old
+    // title standing at six a row; the area runs to the page's edge.
+    return {kTitleX, 0, std::max(kTitleX + 90 * scale, pageWidth), -8 * scale};
 }
 
 }  // namespace view

@@ -51,4 +51,11 @@ int LastPrintPage(const CKvwinDoc& doc, int scale);
 // wide, logical units (y up, so top > bottom).
 Rect ChordHeaderBand(int n, int pageWidth);
 
+// What a Scratch Pad chord's new attributes repaint, logical units: chord
+// index's cell, 7 units below its row top and 60 high, 67 when the title
+// lines are drawn below the frame.
+Rect PadChordCell(int index, int n, int scale, bool titleTop);
+// The Scratch Pad's page title, 8 units high from the title's left edge.
+Rect PadTitleArea(int scale, int pageWidth);
+
 }  // namespace view

@@ -116,6 +116,16 @@ TEST_F(DataExchangeTest, MaxCharsCountsCodePointsAndLimitsTheEdit)
     load.Text(16, name);
     load.MaxChars(name, 35);
     EXPECT_EQ(edit->maxLength(), 35);
+
+    // A longer text that comes in stays whole, for the saving to refuse, also
+    // 35 characters that Qt counts as 70.
+    for (const QString& loaded : {QString(40, QLatin1Char('x')), QString::fromUcs4(U"\U0001F3B8").repeated(35)}) {
+        std::string text = loaded.toStdString();
+        DataExchange again(host, false);
+        again.Text(16, text);
+        again.MaxChars(text, 35);
+        EXPECT_EQ(edit->text(), loaded);
+    }
 }
 
 TEST_F(DataExchangeTest, RadioIndexIsThePositionInTheGroup)

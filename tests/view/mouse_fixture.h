@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/view_points.h"
 #include "tests/view/view_fixture.h"
 #include "view/view_geometry.h"
 
@@ -15,42 +16,16 @@ struct MouseFixture : ViewFixture {
 
     // The viewport pixel of the point u, v units into cell i of the page
     // shown, at the current scroll and screen resolution.
-    QPoint At(int i, double u, double v)
-    {
-        const int n = view::GridDimension(*doc);
-        const int s = doc->m_nScale;
-        const int rowHeight = doc->m_bScratchPadMode ? view::kPadRowHeight : view::kChordRowHeight;
-        Point logical{static_cast<int>(((i % n) * view::kCellWidth + u) * s),
-                      -static_cast<int>(((i / n) * rowHeight + v) * s)};
-        view->Dpi().SetScaling(true);
-        view->Dpi().ScalePoint(logical);
-        const Point p = platform::Mapping::screen(view->GetDeviceScrollPosition()).lpToDp(logical);
-        return {p.x, p.y};
-    }
+    QPoint At(int i, double u, double v) { return testsupport::ViewportPoint(*view, *doc, i, u, v); }
 
     void Click(Qt::MouseButton button, QPoint at) { QTest::mouseClick(viewport(), button, {}, at); }
 
-    // A move with no button held: QTest would only set the cursor.
-    void Hover(QPoint at)
-    {
-        QMouseEvent move(QEvent::MouseMove, QPointF(at), QPointF(viewport()->mapToGlobal(at)), Qt::NoButton,
-                         Qt::NoButton, Qt::NoModifier);
-        QApplication::sendEvent(viewport(), &move);
-    }
+    void Hover(QPoint at) { testsupport::Hover(viewport(), at); }
 
     // A paint notes the scroll position and turns a pending mark on.
     void Paint() { (void)viewport()->grab(); }
 
-    // A rubber band from a to b, the move after it that commits the mark, and a paint.
-    void Band(QPoint a, QPoint b)
-    {
-        QTest::mousePress(viewport(), Qt::LeftButton, {}, a);
-        QTest::mouseMove(viewport(), (a + b) / 2);
-        QTest::mouseMove(viewport(), b);
-        QTest::mouseRelease(viewport(), Qt::LeftButton, {}, b);
-        Hover(b + QPoint(1, 1));
-        Paint();
-    }
+    void Band(QPoint a, QPoint b) { testsupport::Band(viewport(), a, b); }
 
     // From a press inside the mark to a release at b.
     void Drag(QPoint from, QPoint to)

@@ -3,6 +3,7 @@
 #include <QScrollBar>
 
 #include "document/command_ids.h"
+#include "tests/support/fake_pad_attributes.h"
 #include "tests/view/mouse_fixture.h"
 
 namespace {
@@ -116,12 +117,12 @@ TEST_F(Mouse, DoubleClickJustAboveAPadFrameEditsThatChord)
     AddNamedPadChords(3);
     doc->m_bScratchPadMode = true;
     Ready();
-    std::vector<int> edited;
-    view->SetPadChordEditor([&edited](int index) { edited.push_back(index); });
+    FakePadAttributes dialogs;
+    doc->GetPorts().padAttributes = &dialogs;
     QTest::mouseDClick(viewport(), Qt::LeftButton, {}, At(2, 21, 17));
     QTest::mouseDClick(viewport(), Qt::LeftButton, {}, At(1, 21, 40));  // the frame itself
     QTest::mouseDClick(viewport(), Qt::LeftButton, {}, At(3, 21, 17));  // no chord there
-    EXPECT_EQ(edited, std::vector<int>{2});
+    EXPECT_EQ(dialogs.Opened(), std::vector<std::string>{"2"});
 }
 
 TEST_F(Mouse, RubberBandMarksFromFifteenPixelsOnTheMoveAfterTheRelease)

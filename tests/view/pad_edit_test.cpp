@@ -6,6 +6,7 @@
 #include "document/command_ids.h"
 #include "document/persistent_settings.h"
 #include "engine/chord_names.h"
+#include "tests/support/fake_pad_attributes.h"
 #include "tests/view/mouse_fixture.h"
 
 namespace {
@@ -167,16 +168,16 @@ TEST_F(PadEdit, AttributesGoToTheFirstWhollyMarkedChord)
     startView(2);
     AddNamedPadChords(6);
     doc->m_bScratchPadMode = true;
-    std::vector<int> edited;
-    view->SetPadChordEditor([&edited](int index) { edited.push_back(index); });
+    FakePadAttributes dialogs;
+    doc->GetPorts().padAttributes = &dialogs;
     Ready();
     MarkChords(*this, 3, 4);
     view->Commands().RunHandler(cmd::EditAttributesOfScratchPadChord);
-    EXPECT_EQ(edited, std::vector<int>{3});
+    EXPECT_EQ(dialogs.Opened(), std::vector<std::string>{"3"});
 
     Band(At(0, 2, 10), At(0, 30, 62));
     view->Commands().RunHandler(cmd::EditAttributesOfScratchPadChord);
-    EXPECT_EQ(edited, std::vector<int>{3});
+    EXPECT_EQ(dialogs.Opened(), std::vector<std::string>{"3"});
     ASSERT_EQ(ui.messages.size(), 1u);
     EXPECT_EQ(ui.messages[0].rfind("To edit the attribute of the chord\n", 0), 0u);
 }
