@@ -41,7 +41,7 @@ struct RenderedOutput {
         EXPECT_EQ(port.Open(0), 0u);
         EXPECT_EQ(port.ProgramChange(static_cast<std::uint32_t>(program)), 0u);
         probe = std::make_unique<testsupport::SynthProbe>(synth.backend->LastEngine()->Synth(),
-                                                          kvmidi::kSynthSampleRate);
+                                                          kvmidi::kSynthSampleRate, true);
     }
 
     std::vector<float> Render(double ms)

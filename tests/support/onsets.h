@@ -23,7 +23,10 @@ public:
     // FluidSynth renders and dispatches its sequencer in blocks of 64 frames.
     static constexpr int kBlockFrames = 64;
 
-    SynthProbe(fluid_synth_t* synth, double sampleRate) : m_synth(synth), m_sampleRate(sampleRate) {}
+    SynthProbe(fluid_synth_t* synth, double sampleRate, bool keepSamples = false)
+        : m_synth(synth), m_sampleRate(sampleRate), m_bKeepSamples(keepSamples)
+    {
+    }
 
     double NowMs() const { return MsOfBlock(m_blocks); }
 
@@ -36,11 +39,12 @@ public:
             const double blockStart = NowMs();
             fluid_synth_write_float(m_synth, kBlockFrames, left.data(), 0, 1, right.data(), 0, 1);
             float peak = 0;
-            for (int i = 0; i < kBlockFrames; ++i) {
+            for (int i = 0; i < kBlockFrames; ++i)
                 peak = std::max({peak, std::fabs(left[i]), std::fabs(right[i])});
-                m_samples.push_back((left[i] + right[i]) / 2);
-            }
             m_peaks.push_back(peak);
+            if (m_bKeepSamples)
+                for (int i = 0; i < kBlockFrames; ++i)
+                    m_samples.push_back(0.5f * (left[i] + right[i]));
             ++m_blocks;
             Observe(blockStart);
         }
@@ -76,11 +80,10 @@ public:
         return peak;
     }
 
-    // Everything rendered so far, both channels mixed, at the synth's rate.
-    const std::vector<float>& Samples() const { return m_samples; }
-    double SampleRate() const { return m_sampleRate; }
-
     int ActiveVoices() const { return fluid_synth_get_active_voice_count(m_synth); }
+
+    // What was rendered, left and right mixed, when the probe keeps it.
+    const std::vector<float>& Samples() const { return m_samples; }
 
 private:
     double MsOfBlock(std::size_t block) const { return 1000.0 * kBlockFrames * block / m_sampleRate; }
@@ -111,9 +114,10 @@ private:
 
     fluid_synth_t* m_synth;
     double m_sampleRate;
+    bool m_bKeepSamples;
+    std::vector<float> m_samples;
     std::size_t m_blocks = 0;
     std::vector<float> m_peaks;
-    std::vector<float> m_samples;
     std::map<unsigned int, RenderedNote> m_notes;
 };
 
