@@ -12,6 +12,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QStyle>
 #include <QToolButton>
 
 #include "dialogs/midi_out_page.h"
@@ -420,11 +421,9 @@ namespace {
 TEST_F(OptionsPages, EveryPageShowsEachControlWhole)
 {
     engine::SetNoteNames(true);  // German names are the widest
-    midi.devices = {"Built-in Synth (FluidSynth)", "USB MIDI Interface"};
-    const testsupport::LongestTexts longest = {
+    const std::vector<std::pair<int, std::vector<QString>>> longest = {
         {id::kSetOpen, {"Set &Open A", "Set &Open C", "Set &Open D", "Set &Open E", "Set &Open G"}},
         {id::kOpenTuningLabel, {"Open A", "Open C", "Open D", "Open E", "Open G"}},
-        {kStringNameIds[0], {"Ais", "Cis", "Dis", "Fis", "Gis", "Des", "Ges"}},
         {id::kVelocityValue, {"127"}},
         {id::kDurationValue, {"9999"}},
         {id::kSeparationValue, {"2000"}},
@@ -438,11 +437,30 @@ TEST_F(OptionsPages, EveryPageShowsEachControlWhole)
     const char* const names[] = {"tuning", "sound", "midi_out"};
     for (int page = TuningTab; page <= MidiOutTab; ++page) {
         ASSERT_TRUE(sheet->SetActivePage(page));
-        EXPECT_EQ(testsupport::LayoutFaults(*sheet->GetPage(page), longest), std::vector<std::string>{})
-            << names[page];
+        platform::PropertyPage& shown = *sheet->GetPage(page);
+        EXPECT_EQ(testsupport::LayoutProblems(shown), std::vector<std::string>{}) << names[page];
         if (!shots.isEmpty())
             sheet->grab().save(shots + QStringLiteral("/%1.png").arg(QString::fromLatin1(names[page])));
+        for (const auto& [id, texts] : longest) {
+            QWidget* control = shown.Control(id);
+            if (!control)
+                continue;
+            for (const QString& text : texts) {
+                platform::SetControlText(control, text);
+                EXPECT_EQ(testsupport::LayoutProblems(shown), std::vector<std::string>{}) << text.toStdString();
+            }
+        }
     }
+    // The widest names in their edits, the longest instrument in its box.
+    const QLineEdit* name = tuning->Control<QLineEdit>(kStringNameIds[0]);
+    for (const char* german : {"Ais", "Cis", "Dis", "Fis", "Gis", "Des", "Ges"})
+        EXPECT_LT(name->fontMetrics().horizontalAdvance(QString::fromLatin1(german)), name->contentsRect().width() - 4)
+            << german;
+    const QComboBox* instruments = sound->Control<QComboBox>(id::kInstrument);
+    for (int i = 0; i < instruments->count(); ++i)
+        EXPECT_LT(instruments->fontMetrics().horizontalAdvance(instruments->itemText(i)),
+                  instruments->width() - instruments->style()->pixelMetric(QStyle::PM_ScrollBarExtent) - 12)
+            << instruments->itemText(i).toStdString();
 }
 
 }  // namespace

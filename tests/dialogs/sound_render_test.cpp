@@ -33,7 +33,7 @@ double FrequencyOf(int note)
 // A fresh synth, opened as the document opens it, on its program.
 struct RenderedOutput {
     testsupport::OfflineSynthOutput synth;
-    testsupport::OutputPort port{*synth.output};
+    OutputPort port{*synth.output};
     std::unique_ptr<testsupport::SynthProbe> probe;
 
     explicit RenderedOutput(int program)

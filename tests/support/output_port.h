@@ -1,10 +1,8 @@
 #pragma once
-// The document's MIDI port on a kvmidi output the test owns.
 #include "document/ports.h"
 #include "kvmidi/output.h"
 
-namespace testsupport {
-
+// The document's MIDI port on a kvmidi output the test owns.
 class OutputPort final : public ports::MidiPort {
 public:
     explicit OutputPort(kvmidi::Output& output) : m_output(output) {}
@@ -29,5 +27,3 @@ public:
 private:
     kvmidi::Output& m_output;
 };
-
-}  // namespace testsupport

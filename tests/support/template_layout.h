@@ -1,115 +1,87 @@
 #pragma once
-// Checks a page or dialog built from its template as a user would look at
-// it: every control inside, none lying over another, every text whole.
-#include <map>
+// What a user would see wrong on a page built from a template: a control
+// outside the page, text cut off by its control, controls drawn over each
+// other (group boxes apart, which frame the controls on them).
 #include <string>
 #include <vector>
 
 #include <QAbstractButton>
-#include <QComboBox>
-#include <QFontMetrics>
+#include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
-#include <QStyle>
-#include <QStyleOptionButton>
+#include <QRadioButton>
 #include <QWidget>
-
-#include "platform/template_builder.h"
 
 namespace testsupport {
 
-// The widest texts a control may be given while the page runs, by id.
-using LongestTexts = std::map<int, std::vector<QString>>;
-
-inline int TextWidth(const QWidget& control, const QString& text)
+inline std::string ControlName(const QWidget* w)
 {
-    QString plain = text;
-    plain.remove(QLatin1Char('&'));
-    return QFontMetrics(control.font()).horizontalAdvance(plain);
+    const QString text = qobject_cast<const QAbstractButton*>(w) ? static_cast<const QAbstractButton*>(w)->text()
+                         : qobject_cast<const QLabel*>(w)        ? static_cast<const QLabel*>(w)->text()
+                         : qobject_cast<const QGroupBox*>(w)     ? static_cast<const QGroupBox*>(w)->title()
+                                                                 : QString();
+    return (w->objectName() + " \"" + text + "\" (" + w->metaObject()->className() + ")").toStdString();
 }
 
-// Room a control leaves for its text beside its frame, box or arrow.
-inline int TextRoom(const QWidget& control)
+// The room a control's text needs, or an empty size when it has none to show.
+inline QSize TextNeeds(const QWidget* w)
 {
-    if (qobject_cast<const QLabel*>(&control))
-        return control.width();
-    if (const auto* edit = qobject_cast<const QLineEdit*>(&control)) {
-        const QMargins m = edit->textMargins();
-        return edit->width() - m.left() - m.right() - 2 * control.style()->pixelMetric(QStyle::PM_DefaultFrameWidth) - 4;
+    if (auto* label = qobject_cast<const QLabel*>(w))
+        return label->text().isEmpty() || label->wordWrap() ? QSize() : label->sizeHint();
+    if (auto* button = qobject_cast<const QPushButton*>(w)) {
+        const QSize text = button->fontMetrics().size(Qt::TextShowMnemonic, button->text());
+        return {text.width() + 8, text.height() + 4};
     }
-    if (const auto* combo = qobject_cast<const QComboBox*>(&control)) {
-        const int arrow = combo->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
-        return combo->width() - arrow - 12;
+    // A box may be as low as its lines of text; its indicator fits beside them.
+    if (qobject_cast<const QCheckBox*>(w) || qobject_cast<const QRadioButton*>(w)) {
+        auto* box = static_cast<const QAbstractButton*>(w);
+        return {box->sizeHint().width(), box->fontMetrics().size(Qt::TextShowMnemonic, box->text()).height()};
     }
-    if (const auto* push = qobject_cast<const QPushButton*>(&control)) {
-        // Measured on a wide text: styles widen short buttons beyond their text.
-        QStyleOptionButton option;
-        option.initFrom(push);
-        option.text = push->text();
-        constexpr int kWide = 1000;
-        const QSize frame = push->style()->sizeFromContents(QStyle::CT_PushButton, &option,
-                                                            QSize(kWide, push->fontMetrics().height()), push);
-        return push->width() - (frame.width() - kWide);
-    }
-    if (const auto* button = qobject_cast<const QAbstractButton*>(&control)) {
-        // What the button's size hint adds to its text is what the text cannot use.
-        const int overhead = button->sizeHint().width() - TextWidth(*button, button->text());
-        return button->width() - overhead;
-    }
-    return control.width();
+    if (auto* box = qobject_cast<const QGroupBox*>(w))
+        return box->title().isEmpty() ? QSize() : QSize(box->minimumSizeHint().width(), 0);
+    return {};
 }
 
-inline QString ControlName(const QWidget& control)
+inline std::vector<std::string> LayoutProblems(const QWidget& page)
 {
-    return control.objectName().isEmpty() ? QString::fromLatin1(control.metaObject()->className())
-                                          : control.objectName();
-}
-
-// One line per fault; empty when the page looks right.
-inline std::vector<std::string> LayoutFaults(const QWidget& page, const LongestTexts& longest = {})
-{
-    std::vector<std::string> faults;
-    const QRect area(QPoint(0, 0), page.minimumSize());
+    std::vector<std::string> problems;
     std::vector<const QWidget*> controls;
-    for (const QObject* child : page.children()) {
-        const auto* w = qobject_cast<const QWidget*>(child);
-        if (w && !w->isHidden())
+    for (const QWidget* w : page.findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+        if (!w->isHidden())
             controls.push_back(w);
     }
-    for (const QWidget* c : controls) {
-        const std::string name = ControlName(*c).toStdString();
-        if (!area.contains(c->geometry()))
-            faults.push_back(name + " reaches outside the page");
-        std::vector<QString> texts = {platform::ControlText(c)};
-        if (const auto it = longest.find(c->objectName().toInt()); it != longest.end() && !c->objectName().isEmpty())
-            texts.insert(texts.end(), it->second.begin(), it->second.end());
-        if (const auto* combo = qobject_cast<const QComboBox*>(c)) {
-            for (int i = 0; i < combo->count(); ++i)
-                texts.push_back(combo->itemText(i));
+    for (const QWidget* w : controls) {
+        if (!page.rect().contains(w->geometry()))
+            problems.push_back(ControlName(w) + " reaches outside the page");
+        const QSize needs = TextNeeds(w);
+        if (needs.isValid() && (needs.width() > w->width() || needs.height() > w->height()))
+            problems.push_back(ControlName(w) + " needs " + std::to_string(needs.width()) + "x" +
+                               std::to_string(needs.height()) + " but has " + std::to_string(w->width()) + "x" +
+                               std::to_string(w->height()));
+    }
+    for (const QWidget* w : controls) {
+        auto* box = qobject_cast<const QGroupBox*>(w);
+        if (!box)
+            continue;
+        // Below the caption and wholly inside the frame, or wholly outside.
+        const QRect inside = box->geometry().adjusted(1, box->fontMetrics().height(), -1, -1);
+        for (const QWidget* c : controls) {
+            if (c == w || qobject_cast<const QGroupBox*>(c) || !c->geometry().intersects(box->geometry()))
+                continue;
+            if (!inside.contains(c->geometry()))
+                problems.push_back(ControlName(c) + " crosses the frame or caption of " + ControlName(w));
         }
-        for (const QString& text : texts) {
-            if (TextWidth(*c, text) > TextRoom(*c))
-                faults.push_back(name + " cuts \"" + text.toStdString() + "\"");
-        }
-        if (!texts.front().isEmpty() && QFontMetrics(c->font()).height() > c->height())
-            faults.push_back(name + " is lower than its text");
     }
     for (std::size_t i = 0; i < controls.size(); ++i) {
         for (std::size_t j = i + 1; j < controls.size(); ++j) {
-            const QRect a = controls[i]->geometry(), b = controls[j]->geometry();
-            if (!a.intersects(b))
+            if (qobject_cast<const QGroupBox*>(controls[i]) || qobject_cast<const QGroupBox*>(controls[j]))
                 continue;
-            // A group box frames the controls inside it.
-            const bool framed = (qobject_cast<const QGroupBox*>(controls[i]) && a.contains(b))
-                                || (qobject_cast<const QGroupBox*>(controls[j]) && b.contains(a));
-            if (!framed)
-                faults.push_back(ControlName(*controls[i]).toStdString() + " overlaps "
-                                 + ControlName(*controls[j]).toStdString());
+            if (controls[i]->geometry().intersects(controls[j]->geometry()))
+                problems.push_back(ControlName(controls[i]) + " overlaps " + ControlName(controls[j]));
         }
     }
-    return faults;
+    return problems;
 }
 
 }  // namespace testsupport

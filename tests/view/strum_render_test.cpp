@@ -15,14 +15,14 @@ namespace {
 // time is the rendered time and the onsets can be measured exactly.
 struct StrumRender : MouseFixture {
     std::unique_ptr<testsupport::OfflineSynthOutput> synth;
-    std::unique_ptr<testsupport::OutputPort> port;
+    std::unique_ptr<OutputPort> port;
 
     void SetUp() override
     {
         if (!testsupport::OfflineSynthOutput::SoundfontInstalled())
             GTEST_SKIP() << "no soundfont at " << kvmidi::kDefaultSoundfont;
         synth = std::make_unique<testsupport::OfflineSynthOutput>();
-        port = std::make_unique<testsupport::OutputPort>(*synth->output);
+        port = std::make_unique<OutputPort>(*synth->output);
     }
 
     void TearDown() override
