@@ -307,36 +307,52 @@ TEST_F(OptionsPages, TestPlaysThePagesChordAtThePagesValues)
     }
 }
 
-TEST_F(OptionsPages, TestAndCancelSendTheChosenProgramAndThenTheOldOne)
+// The program changes the Sound page itself sends; the document sends one
+// more whenever OK or Apply Now hands it another instrument than its own.
+TEST_F(OptionsPages, TheSoundPageSendsWhatLeavesTheOutputOnTheSetting)
 {
+    constexpr int kTest = -1, kApplyNow = -2;
     struct Row {
         const char* what;
-        std::vector<int> entries;  // instruments chosen, tests between marked -1
-        Calls programs;            // what reaches the library, notes left out
+        std::vector<int> steps;  // instrument entries chosen, kTest, kApplyNow
+        bool ok;
+        Calls programs;  // what reaches the library, notes left out
+        int instrument;  // the page's instrument afterwards
     };
     const Row rows[] = {
-        {"choose, test, cancel", {73, -1}, {Program(73), Program(25)}},
-        {"choose, cancel", {73}, {Program(25)}},
-        {"test only, cancel", {-1}, {}},
-        {"choose, test, choose the old one, cancel", {73, -1, 25}, {Program(73), Program(25)}},
-        {"choose two, test each, cancel", {73, -1, 0, -1}, {Program(73), Program(0), Program(25)}},
+        {"choose, test, cancel", {73, kTest}, false, {Program(73), Program(25)}, 3025},
+        {"choose, cancel", {73}, false, {Program(25)}, 3025},
+        {"test only, cancel", {kTest}, false, {}, 3025},
+        {"choose two, test each, cancel", {73, kTest, 0, kTest}, false, {Program(73), Program(0), Program(25)}, 3025},
+        {"choose, test, choose the old one, cancel", {73, kTest, 25}, false, {Program(73), Program(25)}, 3025},
+        {"choose, test, choose the old one, OK", {73, kTest, 25}, true, {Program(73), Program(25)}, 3025},
+        {"choose, test, OK: the document sends it", {73, kTest}, true, {Program(73)}, 3073},
+        {"choose, apply now, cancel", {73, kApplyNow}, false, {}, 3073},
+        {"choose, apply now, another, test, cancel", {73, kApplyNow, 0, kTest}, false,
+         {Program(0), Program(73)}, 3073},
     };
     for (const Row& row : rows) {
         Open(SoundTab);
         midi.calls.clear();
-        for (int entry : row.entries) {
-            if (entry < 0)
+        for (int step : row.steps) {
+            if (step == kTest)
                 sound->Control<QPushButton>(id::kTest)->click();
+            else if (step == kApplyNow)
+                sheet->ApplyButton()->click();
             else
-                ChooseInstrument(entry);
+                ChooseInstrument(step);
         }
-        platform::PressCancel(*sheet);
+        if (row.ok)
+            platform::PressOk(*sheet);
+        else
+            platform::PressCancel(*sheet);
         Calls programs;
         for (const Call& call : midi.calls)
             if (call.op == "program")
                 programs.push_back(call);
         EXPECT_EQ(programs, row.programs) << row.what;
-        EXPECT_EQ(values.sound.instrument, 3025) << row.what;
+        EXPECT_EQ(values.sound.instrument, row.instrument) << row.what;
+        values.sound.instrument = 3025;
     }
 }
 
