@@ -49,7 +49,11 @@ void RegisterDocumentCommands(platform::CommandMap& map, CKvwinDoc& doc)
     update(cmd::FileSaveAsHtml, &CKvwinDoc::OnUpdateFileSaveAsHtml);
     on(cmd::FileLoadHtmlToScratchPad, &CKvwinDoc::OnFileLoadHtmlToScratchPad);
 
-    // The other commands that run dialogs (Size, the User Directory search,
-    // Language, Options) join here with their dialogs; until then they are
-    // disabled.
+    // The menu's Size command; the toolbar box with the same id reaches the
+    // document through its own signal.
+    on(cmd::ViewSize, &CKvwinDoc::OnViewSize);
+    on(cmd::ToolsLanguage, &CKvwinDoc::OnToolsLanguage);
+
+    // The other commands that run dialogs (the User Directory search,
+    // Options) join here with their dialogs; until then they are disabled.
 }

@@ -7,6 +7,7 @@
 #include <QFileDialog>
 #include <QPrinter>
 
+#include "app/about_dlg.h"
 #include "app/doc_commands.h"
 #include "app/frame_ui_port.h"
 #include "app/kvmidi_port.h"
@@ -15,6 +16,7 @@
 #include "app/version.h"
 #include "dialogs/attr_spad_dialog.h"
 #include "dialogs/search_dialogs.h"
+#include "dialogs/size_language_dialogs.h"
 #include "document/command_ids.h"
 #include "document/kvwin_doc.h"
 #include "platform/dialog_runner.h"
@@ -106,6 +108,8 @@ bool CKvwinApp::CreateDocumentAndFrame()
     ports.docs = m_deps.docs;
     m_pSearchDialogs = std::make_unique<dialogs::SearchDialogs>(frame);
     ports.searchDialogs = m_pSearchDialogs.get();
+    m_pSizeLanguageDialogs = std::make_unique<dialogs::SizeLanguageDialogs>(frame);
+    ports.sizeLanguageDialogs = m_pSizeLanguageDialogs.get();
     m_pPadAttributesDialogs = std::make_unique<dialogs::PadAttributesDialogs>(frame);
     ports.padAttributes = m_pPadAttributesDialogs.get();
     m_pFileDialogs = std::make_unique<platform::QtFileDialogs>(frame);
@@ -160,6 +164,7 @@ void CKvwinApp::RegisterAppCommands()
     m_appCommands.On(cmd::FileNew, [this] { OnFileNew(); });
     m_appCommands.On(cmd::FileOpen, [this] { OnFileOpen(); });
     m_appCommands.On(cmd::FilePrintSetup, [this] { OnFilePrintSetup(); });
+    m_appCommands.On(cmd::AppAbout, [this] { OnAppAbout(); });
 }
 
 void CKvwinApp::ReadScreenSize()
@@ -234,4 +239,13 @@ void CKvwinApp::OnFileOpen()
 void CKvwinApp::OnFilePrintSetup()
 {
     m_pPrintDriver->PageSetup(m_pMainFrame.get());
+}
+
+void CKvwinApp::OnAppAbout()
+{
+    CAboutDlg about(m_pMainFrame.get());
+    about.m_osVersion = m_osVersion;
+    about.m_dAspectRatio = m_dAspectRatio;
+    about.m_strSystemName = m_deps.os->PrettyProductName();
+    about.DoModal();
 }

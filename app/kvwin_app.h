@@ -28,6 +28,7 @@ class QtFileDialogs;
 }
 namespace dialogs {
 class SearchDialogs;
+class SizeLanguageDialogs;
 class PadAttributesDialogs;
 }
 
@@ -77,6 +78,7 @@ public:
     void OnFileNew();
     void OnFileOpen();
     void OnFilePrintSetup();
+    void OnAppAbout();
 
 private:
     bool CreateDocumentAndFrame();
@@ -108,6 +110,7 @@ private:
     std::unique_ptr<CFrameUiPort> m_pUiPort;
     std::unique_ptr<CScreenPort> m_pScreenPort;
     std::unique_ptr<dialogs::SearchDialogs> m_pSearchDialogs;
+    std::unique_ptr<dialogs::SizeLanguageDialogs> m_pSizeLanguageDialogs;
     std::unique_ptr<dialogs::PadAttributesDialogs> m_pPadAttributesDialogs;
     std::unique_ptr<platform::QtFileDialogs> m_pFileDialogs;
     std::unique_ptr<CKvwinDoc> m_pDocument;

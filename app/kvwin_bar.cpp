@@ -15,10 +15,21 @@
 namespace {
 
 constexpr int kSizeGapWidth = 16;
+// The row of the 100 % screen, whose pixels are logical ones.
+constexpr const res::ToolbarMetrics& kUnscaledMetrics = res::kToolbarMetrics[0];
 
 int ToLogical(int devicePixels, qreal devicePixelRatio)
 {
     return static_cast<int>(std::lround(devicePixels / devicePixelRatio));
+}
+
+// The table's rows grow slower than the pixel ratio (56 pixels at 192 dpi are
+// 28 logical ones against 40 at 96), while the style draws the box's frame and
+// arrow at the same logical size at every scale: the box's sizes never fall
+// below those of the 100 % screen.
+int SizeBoxLogical(int devicePixels, int unscaled, qreal devicePixelRatio)
+{
+    return std::max(ToLogical(devicePixels, devicePixelRatio), unscaled);
 }
 
 }  // namespace
@@ -55,17 +66,21 @@ void CKvwinBar::CreateSizeCombo(const res::ToolbarMetrics& metrics, qreal device
 {
     m_wndSizeCombo = new QComboBox(this);
     m_wndSizeCombo->setObjectName(QStringLiteral("sizeCombo"));
-    m_wndSizeCombo->setFixedWidth(ToLogical(metrics.sizeBoxWidth, devicePixelRatio));
     for (const char* entry : {"3", "4", "5", "6"})
         m_wndSizeCombo->addItem(QString::fromLatin1(entry));
     // The document selects the current size once it has started.
     m_wndSizeCombo->setCurrentIndex(-1);
 
     QFont font(platform::ToQString(res::LoadString(res::IDS_SIZE_BOX_FACE)));
-    font.setPixelSize(std::max(1, ToLogical(std::abs(metrics.sizeBoxFontHeight), devicePixelRatio)));
+    font.setPixelSize(SizeBoxLogical(std::abs(metrics.sizeBoxFontHeight),
+                                     std::abs(kUnscaledMetrics.sizeBoxFontHeight), devicePixelRatio));
     font.setBold(true);
     font.setStyleHint(QFont::SansSerif);
     m_wndSizeCombo->setFont(font);
+    // Wide enough for the widest entry beside the style's frame and arrow.
+    m_wndSizeCombo->setFixedWidth(
+        std::max(SizeBoxLogical(metrics.sizeBoxWidth, kUnscaledMetrics.sizeBoxWidth, devicePixelRatio),
+                 m_wndSizeCombo->sizeHint().width()));
 
     const std::string_view entry = res::LoadString(cmd::ViewSize);
     m_wndSizeCombo->setToolTip(platform::ToQString(res::TooltipOf(entry)));

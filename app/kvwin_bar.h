@@ -15,7 +15,8 @@ class CKvwinBar : public QToolBar {
     Q_OBJECT
 public:
     // The buttons take their actions from commands; metrics are those of the
-    // screen's resolution class, in device pixels.
+    // screen's resolution class, in device pixels. The pictures keep them,
+    // shown at the pixel ratio; the size box never gets smaller than at 100 %.
     CKvwinBar(platform::CommandTable& commands, const res::ToolbarMetrics& metrics, qreal devicePixelRatio,
               QWidget* parent = nullptr);
     ~CKvwinBar() override;

@@ -8,7 +8,6 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QDesktopServices>
 #include <QFileInfo>
 #include <QLabel>
 #include <QMenuBar>
@@ -26,6 +25,7 @@
 #include "document/settings_store.h"
 #include "platform/qt_platform_info.h"
 #include "platform/qt_text.h"
+#include "platform/url_opener.h"
 #include "res/accelerator_table.h"
 #include "res/menu_table.h"
 #include "res/string_table.h"
@@ -323,7 +323,7 @@ void CMainFrame::OpenHelpFile()
         ShowMessageBox("No help file is installed (" + m_strHelpFile + ").", ports::MessageIcon::Warning);
         return;
     }
-    if (!QDesktopServices::openUrl(QUrl::fromLocalFile(path)))
+    if (!platform::OpenUrl(QUrl::fromLocalFile(path)))
         ShowMessageBox("No program is installed that can show the help file " + m_strHelpFile + ".",
                        ports::MessageIcon::Warning);
 }

@@ -1,7 +1,5 @@
 #include "app/screen_port.h"
 
-#include <cmath>
-
 CScreenPort::CScreenPort(const ScreenInfo& screen, std::function<bool()> hasView)
     : m_screen(screen), m_hasView(std::move(hasView)), m_dpi(&screen)
 {
@@ -14,11 +12,8 @@ std::optional<ports::DisplayMetrics> CScreenPort::ViewDisplayMetrics() const
     ports::DisplayMetrics metrics;
     metrics.dpiX = m_dpi.GetClassDpiX();
     metrics.dpiY = m_dpi.GetClassDpiY();
-    const Rect desktop = m_screen.PrimaryGeometry();
-    const auto resolution = m_screen.PrimaryResolution();
-    const double ratio = resolution && resolution->devicePixelRatio > 0 ? resolution->devicePixelRatio : 1.0;
-    // The desktop's right and bottom edges, as the desktop-size test reads them.
-    metrics.desktopWidth = static_cast<int>(std::lround(desktop.right * ratio));
-    metrics.desktopHeight = static_cast<int>(std::lround(desktop.bottom * ratio));
+    const Size desktop = m_dpi.GetDesktopSize();
+    metrics.desktopWidth = desktop.cx;
+    metrics.desktopHeight = desktop.cy;
     return metrics;
 }

@@ -26,6 +26,10 @@ struct DiagramGeometry {
     int W = 0;
     int H = 0;
 
+    // The diagram in its frame, which is 78 dialog units high: it takes the
+    // top 65, so the strings, which run to 1.1 H, end inside the frame.
+    static DiagramGeometry InFrame(int width, int height) { return {width, height * 65 / 78}; }
+
     // Too small to tell six columns and five rows apart: draws and hits nothing.
     bool Usable() const { return W >= 6 && H >= 5; }
 

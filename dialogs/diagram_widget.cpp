@@ -27,7 +27,7 @@ void DiagramWidget::paintEvent(QPaintEvent*)
 
     p.setPen(QPen(Qt::black, 1));
     for (int k = 0; k < 6; ++k)
-        p.drawLine(g.StringX(k), g.NutY(), g.StringX(k), std::min(g.StringsBottom(), height() - 1));
+        p.drawLine(g.StringX(k), g.NutY(), g.StringX(k), g.StringsBottom());
     for (int k = 0; k < 5; ++k)
         p.drawLine(g.StringX(0), g.FretY(k), g.StringX(5), g.FretY(k));
 

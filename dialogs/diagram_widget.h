@@ -13,7 +13,7 @@ public:
     explicit DiagramWidget(QWidget* parent = nullptr);
 
     void SetEntry(const ports::DiagramEntry& entry);
-    DiagramGeometry Geometry() const { return {width(), height()}; }
+    DiagramGeometry Geometry() const { return DiagramGeometry::InFrame(width(), height()); }
 
 signals:
     // A left press at (x, y) in the diagram's own coordinates.

@@ -4,8 +4,7 @@
 #include "document/note_boxes.h"
 #include "platform/dialog_template.h"
 
-// The templates of the search dialogs and the user-chord dialog, with their
-// control ids.
+// The dialogs' templates, with their control ids.
 namespace dialogs {
 
 namespace id {
@@ -35,6 +34,13 @@ inline constexpr int kRootUp = 1037;
 inline constexpr int kRootDown = 1038;
 inline constexpr int kRootPage = 1039;
 inline constexpr int kShortNames = 1202;
+// Size: the radios for 3, 4, 5 and 6 chords a row, one group from the first.
+inline constexpr int kThreePerRow = 1000;
+inline constexpr int kFourPerRow = 1001;
+inline constexpr int kFivePerRow = 1002;
+inline constexpr int kSixPerRow = 1004;
+// Language.
+inline constexpr int kGermanNotes = 1203;
 }  // namespace id
 
 // The note boxes by box index (A, A#, Bb, B, C, ... G#, Ab).
@@ -48,5 +54,7 @@ extern const platform::DialogTemplate kNotesTemplate;           // 131 "Notes"
 extern const platform::DialogTemplate kChordDirectoryTemplate;  // 134 "Chord Directory"
 extern const platform::DialogTemplate kAddUserChordTemplate;    // 137
 extern const platform::DialogTemplate kDiagramTemplate;         // 161 "Diagram"
+extern const platform::DialogTemplate kSizeTemplate;            // 130 "Size"
+extern const platform::DialogTemplate kLanguageTemplate;        // 155 "Language"
 
 }  // namespace dialogs

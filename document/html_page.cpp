@@ -79,23 +79,26 @@ void AppendChordRecord(std::string& out, const CKvwinDoc& doc, const std::array<
                        std::uint16_t base, FlatSpellingFlags flags, std::uint32_t attributes)
 {
     std::uint32_t offsets = 0;
+    std::array<bool, 6> written{};
     for (int s = 0; s < 6; ++s) {
         const int fret = frets[static_cast<std::size_t>(s)];
         if (fret > 20)
             continue;
         const int offset = fret - base + 1 + (base != 0 ? 1 : 0);
         // Only a typed base-fret jump can leave a fret outside the window;
-        // it must not spill into the next string's bits.
-        if (offset >= 1 && offset <= 7)
+        // it must not spill into the next string's bits, and goes as not played.
+        if (offset >= 1 && offset <= 7) {
             offsets |= static_cast<std::uint32_t>(offset) << (3 * s);
+            written[static_cast<std::size_t>(s)] = true;
+        }
     }
     out += '0';
     out += Hex(base == 0 ? 1 : base, 1);
     out += Hex(offsets, 5);
     out += '0';
     for (int s = 5; s >= 0; --s) {
-        const int fret = frets[static_cast<std::size_t>(s)];
-        out += fret > 20 ? 'H' : document::GetHtmlNoteCode(doc.noteAt(s, fret), flags);
+        const auto at = static_cast<std::size_t>(s);
+        out += written[at] ? document::GetHtmlNoteCode(doc.noteAt(s, frets[at]), flags) : 'H';
     }
     out += Hex(attributes & 0xFFFFFF, 6);
 }
@@ -275,6 +278,13 @@ std::string EscapeHtml(std::string_view text)
         case '"':
             out += "&quot;";
             break;
+        // The chord-name values split their items at these two.
+        case '^':
+            out += "&#94;";
+            break;
+        case '~':
+            out += "&#126;";
+            break;
         default:
             out += ch;
         }
@@ -288,7 +298,8 @@ std::string UnescapeHtml(std::string_view text)
         std::string_view text;
         char ch;
     };
-    static constexpr Entity kEntities[] = {{"&amp;", '&'}, {"&lt;", '<'}, {"&gt;", '>'}, {"&quot;", '"'}};
+    static constexpr Entity kEntities[] = {{"&amp;", '&'}, {"&lt;", '<'}, {"&gt;", '>'},
+                                             {"&quot;", '"'}, {"&#94;", '^'}, {"&#126;", '~'}};
     std::string out;
     out.reserve(text.size());
     for (std::size_t i = 0; i < text.size();) {

@@ -30,7 +30,8 @@ char GetHtmlNoteCode(PitchClassMask note, FlatSpellingFlags flags);
 // The flat spellings that the note codes of a record carry (its first six characters).
 FlatSpellingFlags SpellingFlagsFromHtmlCodes(std::string_view codes);
 
-// The four characters that would end a title or a parameter value, as entities; and back.
+// The characters that would end a title or a parameter value, or split the
+// items of a chord-name value ("^" and "~"), as entities; and back.
 std::string EscapeHtml(std::string_view text);
 std::string UnescapeHtml(std::string_view text);
 

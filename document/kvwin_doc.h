@@ -17,6 +17,7 @@ namespace ports {
 class SearchDialogPort;
 class OptionsDialogPort;
 class FileDialogPort;
+class SizeLanguageDialogPort;
 class PadAttributesDialogPort;
 struct PadAttributesPreset;
 struct PadChordAttributes;
@@ -91,6 +92,7 @@ public:
         ports::SearchDialogPort* searchDialogs = nullptr;
         ports::OptionsDialogPort* optionsDialogs = nullptr;
         ports::FileDialogPort* fileDialogs = nullptr;
+        ports::SizeLanguageDialogPort* sizeLanguageDialogs = nullptr;
         ports::PadAttributesDialogPort* padAttributes = nullptr;
     };
 

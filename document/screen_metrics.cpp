@@ -88,14 +88,23 @@ std::uint8_t CDpiHelper::GetDpiClass()
     return 0;
 }
 
+Size CDpiHelper::GetDesktopSize() const
+{
+    if (!m_pScreen)
+        return {};
+    const Rect geometry = m_pScreen->PrimaryGeometry();
+    const std::optional<ScreenResolution> res = m_pScreen->PrimaryResolution();
+    const double ratio = res && res->devicePixelRatio > 0 ? res->devicePixelRatio : 1.0;
+    return {static_cast<int>(std::lround(geometry.width() * ratio)),
+            static_cast<int>(std::lround(geometry.height() * ratio))};
+}
+
 bool CDpiHelper::IsDesktopAtLeast(int cx, int cy) const
 {
     if (!m_pScreen)
         return false;
-    const Rect geometry = m_pScreen->PrimaryGeometry();
-    const std::optional<ScreenResolution> res = m_pScreen->PrimaryResolution();
-    const double ratio = res && res->devicePixelRatio > 0 ? res->devicePixelRatio : 1.0;
-    return std::lround(geometry.right * ratio) >= cx && std::lround(geometry.bottom * ratio) >= cy;
+    const Size desktop = GetDesktopSize();
+    return desktop.cx >= cx && desktop.cy >= cy;
 }
 
 std::uint16_t COSVersion::Detect()

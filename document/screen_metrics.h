@@ -38,6 +38,9 @@ public:
     // 0 up to a mean class dpi of 132, 2 up to 176, else 3; there is no 1.
     std::uint8_t GetDpiClass();
 
+    // The primary screen's width and height in device pixels; 0, 0 without
+    // a screen. Its place on the virtual desktop does not count.
+    Size GetDesktopSize() const;
     // The primary screen, in device pixels, reaches cx and cy.
     bool IsDesktopAtLeast(int cx, int cy) const;
 

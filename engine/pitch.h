@@ -56,10 +56,14 @@ constexpr PitchClassMask MidiNoteMask(int note)
 // General MIDI program of an instrument string id 3000..3127, else 25.
 std::uint8_t GetMidiProgram(int instrumentId);
 
-// A chord type's interval mask placed on the root with bit number rootBit.
+// A chord type's interval mask placed on the root with bit number rootBit;
+// roots outside 0..11 count round the twelve notes.
 constexpr PitchClassMask RotateInterval(PitchClassMask intervals, int rootBit)
 {
+    // % keeps the sign, and a negative shift count is undefined.
     rootBit %= 12;
+    if (rootBit < 0)
+        rootBit += 12;
     if (rootBit == 0)
         return intervals & kAllPitchClasses;
     return static_cast<PitchClassMask>(((intervals << rootBit) | (intervals >> (12 - rootBit)))

@@ -37,6 +37,7 @@ inline constexpr unsigned kVertical = 1u << 9;   // scroll bars and sliders
 inline constexpr unsigned kAutoBuddy = 1u << 10; // up-down: attach to the control before it
 inline constexpr unsigned kSunken = 1u << 11;    // frames and labels drawn sunken
 inline constexpr unsigned kWrap = 1u << 12;      // labels wrap words
+inline constexpr unsigned kNotify = 1u << 13;    // labels send a click notification
 }  // namespace style
 
 struct ControlTemplate {

@@ -19,6 +19,7 @@
 #include <QSlider>
 
 #include "engine/muldiv.h"
+#include "platform/notify_label.h"
 #include "platform/up_down.h"
 
 namespace platform {
@@ -40,7 +41,7 @@ QWidget* MakeControl(const ControlTemplate& c, QWidget& host, const TemplateBuil
     const bool vertical = c.style & style::kVertical;
     switch (c.kind) {
     case ControlKind::Label: {
-        auto* label = new QLabel(text, &host);
+        QLabel* label = c.style & style::kNotify ? new NotifyLabel(text, &host) : new QLabel(text, &host);
         label->setAlignment(TextAlignment(c.style));
         label->setWordWrap(c.style & style::kWrap);
         if (c.style & style::kSunken)

@@ -175,6 +175,32 @@ TEST_F(MainFrameTest, TheDisplayCommandsReachTheViewAndTheirChecksFollow)
     EXPECT_FALSE(fretboard->isChecked());
 }
 
+TEST_F(MainFrameTest, PromptsOfTheToolbarLastOnlyWhileThePointerIsOverThem)
+{
+    Start();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&Frame()));
+    QStatusBar* bar = Frame().statusBar();
+    QLabel* ready = bar->findChild<QLabel*>(QStringLiteral("pane0"));
+    QComboBox* box = Frame().m_pToolBar->m_wndSizeCombo;
+    QWidget* clear = Frame().m_wndToolBar->widgetForAction(Frame().Commands().Action(cmd::ViewClear));
+    ASSERT_NE(clear, nullptr);
+    QWidget* view = Frame().View();
+
+    struct Hover {
+        QWidget* over;
+        const char* prompt;
+    };
+    const Hover hovers[] = {{clear, "Clear the current chord or the Scratch Pad"}, {box, "Adjust scale of display"}};
+    for (const Hover& hover : hovers) {
+        QTest::mouseMove(hover.over, hover.over->rect().center());
+        EXPECT_EQ(bar->currentMessage().toStdString(), hover.prompt);
+        QTest::mouseMove(view, view->rect().center());
+        EXPECT_EQ(bar->currentMessage().toStdString(), "") << hover.prompt;
+        EXPECT_TRUE(ready->isVisible()) << hover.prompt;
+        EXPECT_EQ(ready->text(), QStringLiteral("Ready"));
+    }
+}
+
 // Keys pressed on the active main window.
 class AcceleratorTest : public AppFixture {
 protected:

@@ -120,7 +120,7 @@ TEST(DiagramWidget, AlwaysSixStringsAndFiveFrets)
         widget.resize(W, H);
         QImage image(W, H, QImage::Format_RGB32);
         widget.render(&image);
-        const DiagramGeometry g{W, H};
+        const DiagramGeometry g = widget.Geometry();
         const int midRow = g.FretY(0) + (g.FretY(1) - g.FretY(0)) / 2;
         for (int k = 0; k < 6; ++k)
             EXPECT_EQ(DarkAt(image, g.StringX(k), midRow), 1) << W << "x" << H << " string " << k;
@@ -133,6 +133,26 @@ TEST(DiagramWidget, AlwaysSixStringsAndFiveFrets)
     }
 }
 
+TEST(DiagramWidget, TheStringsEndInsideTheFrame)
+{
+    // The frame is 78 dialog units high and the diagram 65 of them.
+    for (const auto& [W, H] : std::vector<std::pair<int, int>>{{113, 127}, {66, 78}, {200, 240}, {130, 156}}) {
+        dialogs::DiagramWidget widget;
+        widget.resize(W, H);
+        const DiagramGeometry g = widget.Geometry();
+        EXPECT_EQ(g.H, H * 65 / 78) << W << "x" << H;
+        QImage image(W, H, QImage::Format_RGB32);
+        widget.render(&image);
+        for (int k = 0; k < 6; ++k) {
+            EXPECT_EQ(DarkAt(image, g.StringX(k), g.StringsBottom() - 1), 1) << W << "x" << H << " string " << k;
+            // Clear of the frame's bottom edge, with room to spare.
+            for (int y = g.StringsBottom() + 1; y < H - 1; ++y)
+                EXPECT_EQ(DarkAt(image, g.StringX(k), y), 0) << W << "x" << H << " string " << k << " at " << y;
+        }
+        EXPECT_LT(g.StringsBottom() + 2, H - 1) << W << "x" << H;
+    }
+}
+
 TEST(DiagramWidget, AnOpenStringIsARingAFrettedOneADot)
 {
     dialogs::DiagramWidget widget;
@@ -140,7 +160,7 @@ TEST(DiagramWidget, AnOpenStringIsARingAFrettedOneADot)
     widget.SetEntry({64 | 1, 64 | 2, 0, 0, 0, 0, 1, 0, 0});
     QImage image(113, 127, QImage::Format_RGB32);
     widget.render(&image);
-    const DiagramGeometry g{113, 127};
+    const DiagramGeometry g = widget.Geometry();
     const auto ring = *g.MarkerBox(0, 1);
     const auto dot = *g.MarkerBox(1, 2);
     EXPECT_EQ(qGray(image.pixel(ring.left + ring.width / 2, ring.top + ring.height / 2)), 255);

@@ -148,7 +148,8 @@ TEST_F(HtmlPage, ScratchPadWithNamesAndAttributes)
     addPadChord(kOpenE, 0x01, true, 1u << 12 | 2u << 15 | 3u << 18, "E", "open & <easy>");
     addPadChord(kAMinorNoLowE, 0, false, 1u << 5, "Am", "hidden");  // string 6 marked X
     addPadChord(kABarreAt5, 0x08, true, 0, "A");
-    // Fret 0 under a window at 3 cannot be written and goes as not played.
+    // Fret 0 under a window at 3 cannot be written and goes as not played,
+    // its note code too.
     addPadChord({{3, 4, 5, 5, 21, 0}, 3}, 0, true, 0, "", "low");
     addPadChord(kHighTriad, 0, true, 1u << 6 | 5u << 9 | 1u << 5, "C/E");  // finger 1, thumb, X
     addPadChord(kGBarreAt15, 0, true, 0x3F, "G");
@@ -179,7 +180,7 @@ TEST_F(HtmlPage, ScratchPadWithNamesAndAttributes)
                   "01016D10H1B15B000020"
                   "05148D201B17B1000000\">",
                   "<param name=\"info2\" value=\""
-                  "030091A0BHF59F000000"
+                  "030091A0HHF59F000000"
                   "0C0011A0HHH15B000A60"
                   "0F148D20F8F48F00003F\">",
                   "<param name=\"info3\" value=\"01000000HHHHHH000000\">",
@@ -418,8 +419,8 @@ TEST_F(HtmlPage, SwapRedBlue)
 
 TEST_F(HtmlPage, EscapesRoundTrip)
 {
-    const std::string text = "a&b<c>\"d\" &amp; '";
-    EXPECT_EQ(document::EscapeHtml(text), "a&amp;b&lt;c&gt;&quot;d&quot; &amp;amp; '");
+    const std::string text = "a&b<c>\"d\" &amp; '^x~";
+    EXPECT_EQ(document::EscapeHtml(text), "a&amp;b&lt;c&gt;&quot;d&quot; &amp;amp; '&#94;x&#126;");
     EXPECT_EQ(document::UnescapeHtml(document::EscapeHtml(text)), text);
     EXPECT_EQ(document::UnescapeHtml("&amp &lt;&#39;&"), "&amp <&#39;&");
 }

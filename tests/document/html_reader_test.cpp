@@ -343,6 +343,34 @@ TEST_F(HtmlLoad, RoundTripGivesTheSameChords)
     EXPECT_EQ(ui.title, "Scratch Pad");
 }
 
+TEST_F(HtmlLoad, NamesWithEveryEscapedCharacterComeBack)
+{
+    struct Case {
+        std::string name, name2;
+    };
+    // Four per row, so the names run over two chname parameters.
+    const std::vector<Case> cases = {
+        {"a^b", "x"},  // as written unescaped, these split and took the next chord's names
+        {"second", "y"},
+        {"~", "^"},
+        {"^~^", "~~"},
+        {"R&B", "<i> & \"q\""},
+        {"&#94; &#126; &amp;", "&"},  // entities typed as text stay text
+        {"", "^"},
+        {"a^b~c&d<e>f\"g", ""},
+    };
+    for (const Case& c : cases)
+        addPadChord({0, 0, 1, 2, 2, 0}, 0, 0, 0, c.name, c.name2);
+    ParsedPage page = Parse(document::buildHtmlPage(*doc, frame));
+    doc->ClearScratchPad();
+    ASSERT_EQ(document::applyToScratchPad(*doc, page), document::PageLoad::Loaded);
+    ASSERT_EQ(doc->m_nPadCount, static_cast<int>(cases.size()));
+    for (std::size_t i = 0; i < cases.size(); ++i) {
+        EXPECT_EQ(doc->m_astrPadNames[i], cases[i].name) << i;
+        EXPECT_EQ(doc->m_astrPadNames2[i], cases[i].name2) << i;
+    }
+}
+
 TEST_F(HtmlLoad, AFullPadAtThreeARowComesBackWhole)
 {
     // Twelve rows of three: parameters info1..info12 and chname1..chname12.

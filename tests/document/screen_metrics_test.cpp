@@ -132,11 +132,19 @@ TEST(DpiHelperTest, DesktopSizeInDevicePixels)
         // 1920 x 1080 pixels shown at a ratio of 2.
         {{0, 0, 960, 540}, 2.0, 1280, 1024, true},
         {{0, 0, 960, 540}, 1.0, 1024, 768, false},
+        // A primary screen right of or below another: its size, not its far edges.
+        {{1280, 1024, 2304, 1792}, 1.0, 1280, 1024, false},
+        {{1280, 1024, 2304, 1792}, 1.0, 1024, 768, true},
+        {{-1024, 0, 256, 1024}, 1.0, 1280, 1024, true},
+        {{960, 0, 1920, 540}, 2.0, 1920, 1080, true},
+        {{960, 0, 1920, 540}, 2.0, 1921, 1080, false},
     };
     for (const auto& c : cases) {
         FakeScreen screen = Screen(96, 96, c.ratio);
         screen.geometry = c.geometry;
         const CDpiHelper dpi(&screen);
+        const Size size = dpi.GetDesktopSize();
+        EXPECT_EQ(size.cx >= c.cx && size.cy >= c.cy, c.atLeast) << size.cx << "x" << size.cy;
         EXPECT_EQ(dpi.IsDesktopAtLeast(c.cx, c.cy), c.atLeast)
             << c.geometry.right << "x" << c.geometry.bottom << " x" << c.ratio << " for " << c.cx << "x" << c.cy;
     }

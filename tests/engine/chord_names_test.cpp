@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <set>
+#include <string_view>
 
 #include "engine/chord_names.h"
 #include "engine/chord_types.h"
@@ -69,6 +70,11 @@ TEST(ChordDictionary, NamesAsWritten)
         EXPECT_EQ(name, c.name) << std::hex << c.mask;
     }
 }
+
+// The index is the compiler's: nothing can read it before it is filled.
+static_assert(std::string_view(engine::BuiltInChordName(0x488)) == "C major");
+static_assert(engine::BuiltInChordName(0x001) == nullptr);
+static_assert(engine::BuiltInChordName(0x1488) == nullptr);
 
 TEST(ChordNaming, UnknownSetsHaveNoName)
 {

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <climits>
+
 #include "engine/chord_types.h"
 #include "engine/pitch.h"
 
@@ -162,6 +164,22 @@ TEST(RotateInterval, PlacesTypeOnRoot)
     EXPECT_EQ(engine::RotateInterval(0x091, 3), 0x488);  // C major
     EXPECT_EQ(engine::RotateInterval(0x091, 0), 0x091);
     EXPECT_EQ(engine::RotateInterval(0x089, 11), 0x844);  // G#m: G#, B, D#
+}
+
+TEST(RotateInterval, RootsCountRoundTheTwelveNotes)
+{
+    struct Case {
+        int root;
+        PitchClassMask mask;
+    };
+    // A major's intervals; a root below A or above G# is the same note an octave away.
+    const Case cases[] = {
+        {-1, 0x848},  {-9, 0x488},  {-12, 0x091}, {-13, 0x848},
+        {12, 0x091},  {15, 0x488},  {INT_MIN, engine::RotateInterval(0x091, 4)},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(engine::RotateInterval(0x091, c.root), c.mask) << c.root;
+    static_assert(engine::RotateInterval(0x091, -1) == 0x848);
 }
 
 }  // namespace

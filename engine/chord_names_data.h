@@ -1,11 +1,20 @@
+#pragma once
 // The built-in chord names, one row per note set, sorted by mask.
 // Names are literals as the program shows them; a second or third reading of
 // the same notes follows a ":".
-#include "engine/chord_names.h"
+#include <array>
+
+#include "engine/pitch.h"
 
 namespace engine::detail {
 
-constinit const std::array<ChordNameEntry, kChordNameCount> kChordNameTable = {{
+struct ChordNameEntry {
+    PitchClassMask mask;
+    const char* name;
+};
+constexpr int kChordNameCount = 325;
+
+inline constexpr std::array<ChordNameEntry, kChordNameCount> kChordNameTable = {{
     {0x021, "D fifth"},
     {0x042, "Eb fifth"},
     {0x051, "A major dim fifth"},
