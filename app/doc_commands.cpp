@@ -53,7 +53,9 @@ void RegisterDocumentCommands(platform::CommandMap& map, CKvwinDoc& doc)
     // document through its own signal.
     on(cmd::ViewSize, &CKvwinDoc::OnViewSize);
     on(cmd::ToolsLanguage, &CKvwinDoc::OnToolsLanguage);
+    // Always enabled: before start-up the command does nothing.
+    on(cmd::ToolsOptions, &CKvwinDoc::OnToolsOptions);
 
-    // The other commands that run dialogs (the User Directory search,
-    // Options) join here with their dialogs; until then they are disabled.
+    // The User Directory search joins here with its dialogs; until then it is
+    // disabled.
 }

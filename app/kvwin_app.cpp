@@ -15,6 +15,7 @@
 #include "app/screen_port.h"
 #include "app/version.h"
 #include "dialogs/attr_spad_dialog.h"
+#include "dialogs/options_sheet.h"
 #include "dialogs/search_dialogs.h"
 #include "dialogs/size_language_dialogs.h"
 #include "document/command_ids.h"
@@ -108,6 +109,8 @@ bool CKvwinApp::CreateDocumentAndFrame()
     ports.docs = m_deps.docs;
     m_pSearchDialogs = std::make_unique<dialogs::SearchDialogs>(frame);
     ports.searchDialogs = m_pSearchDialogs.get();
+    m_pOptionsDialogs = std::make_unique<dialogs::OptionsDialogs>(frame);
+    ports.optionsDialogs = m_pOptionsDialogs.get();
     m_pSizeLanguageDialogs = std::make_unique<dialogs::SizeLanguageDialogs>(frame);
     ports.sizeLanguageDialogs = m_pSizeLanguageDialogs.get();
     m_pPadAttributesDialogs = std::make_unique<dialogs::PadAttributesDialogs>(frame);

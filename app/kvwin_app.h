@@ -27,6 +27,7 @@ class PrintDriver;
 class QtFileDialogs;
 }
 namespace dialogs {
+class OptionsDialogs;
 class SearchDialogs;
 class SizeLanguageDialogs;
 class PadAttributesDialogs;
@@ -110,6 +111,7 @@ private:
     std::unique_ptr<CFrameUiPort> m_pUiPort;
     std::unique_ptr<CScreenPort> m_pScreenPort;
     std::unique_ptr<dialogs::SearchDialogs> m_pSearchDialogs;
+    std::unique_ptr<dialogs::OptionsDialogs> m_pOptionsDialogs;
     std::unique_ptr<dialogs::SizeLanguageDialogs> m_pSizeLanguageDialogs;
     std::unique_ptr<dialogs::PadAttributesDialogs> m_pPadAttributesDialogs;
     std::unique_ptr<platform::QtFileDialogs> m_pFileDialogs;

@@ -17,6 +17,8 @@ namespace ports {
 class SearchDialogPort;
 class OptionsDialogPort;
 class FileDialogPort;
+struct OptionsPreset;
+struct OptionsValues;
 class SizeLanguageDialogPort;
 class PadAttributesDialogPort;
 struct PadAttributesPreset;
@@ -181,6 +183,10 @@ public:
     void OnSearchUserDirectory();
     // Options, Size and Language.
     void OnToolsOptions();
+    // The Options pages filled from the document and the settings; their
+    // values carried back on OK and on Apply Now.
+    ports::OptionsPreset MakeOptionsPreset() const;
+    void ApplyOptions(const ports::OptionsValues& values);
     void OnViewSize();
     void OnToolsLanguage();
     // HTML pages.

@@ -77,6 +77,9 @@ struct OptionsValues {
 
 // Page order: Scratch Pad, Tuning, HTML/Applet, Display, General, Sound,
 // MIDI Out; without allPages (Scratch Pad mode) Tuning and General are left out.
+inline constexpr int kOptionsPageCount = 7;
+inline constexpr int kOptionsPadModePageCount = 5;
+
 struct OptionsPreset {
     int startPage = 0;
     bool allPages = true;

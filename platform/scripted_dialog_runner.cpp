@@ -35,7 +35,7 @@ int ScriptedDialogRunner::RunModal(Dialog& dialog)
 int ScriptedDialogRunner::RunStandardDialog(QDialog& dialog)
 {
     standardDialogs.push_back(QString::fromLatin1(dialog.metaObject()->className()));
-    return standardAnswer;
+    return onStandardDialog ? onStandardDialog(dialog) : standardAnswer;
 }
 
 void ScriptedDialogRunner::ShowMessage(QWidget*, const QString& caption, const QString& text, MessageIcon icon)

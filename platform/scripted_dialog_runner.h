@@ -30,7 +30,8 @@ public:
     void Expect(Script script) { m_scripts.push_back(std::move(script)); }
 
     int RunModal(Dialog& dialog) override;
-    // Records the dialog's class name and answers standardAnswer at once.
+    // Records the dialog's class name and answers at once: through
+    // onStandardDialog when set, else with standardAnswer.
     int RunStandardDialog(QDialog& dialog) override;
     void ShowMessage(QWidget* parent, const QString& caption, const QString& text, MessageIcon icon) override;
 
@@ -40,6 +41,8 @@ public:
     std::vector<Message> messages;
     std::vector<QString> standardDialogs;  // class names, in the order they ran
     int standardAnswer = QDialog::Rejected;
+    // Sets a standard dialog's choice (a colour, a file) and returns the answer.
+    std::function<int(QDialog&)> onStandardDialog;
     int dialogsRun = 0;
     int unexpectedDialogs = 0;  // run with no script left; cancelled
     int dialogsLeftOpen = 0;    // their script did not end them; cancelled

@@ -19,7 +19,6 @@ namespace {
 // those land. Empty this set then.
 const std::set<int> kBuiltElsewhere = {
     cmd::SearchUserDirectory,
-    cmd::ToolsOptions,
 };
 
 struct Enabled {

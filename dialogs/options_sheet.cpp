@@ -1,0 +1,84 @@
+#include "dialogs/options_sheet.h"
+
+#include "dialogs/display_page.h"
+#include "dialogs/general_page.h"
+#include "dialogs/html_applet_page.h"
+#include "dialogs/scratch_pad_page.h"
+
+namespace dialogs {
+
+namespace {
+
+// The pages that play through the MIDI port.
+struct SoundPages {
+    platform::PropertyPage* tuning;
+    platform::PropertyPage* sound;
+    platform::PropertyPage* midiOut;
+};
+
+// The Tuning, Sound and MIDI Out pages are made here and nowhere else; until
+// they are built, each is a blank page under its caption.
+SoundPages MakeTuningSoundAndMidiOutPages(ports::OptionsValues&, const ports::OptionsPreset&)
+{
+    static constexpr platform::DialogTemplate kTuning{"Tuning", 200, 100, {}};
+    static constexpr platform::DialogTemplate kSound{"Sound", 200, 100, {}};
+    static constexpr platform::DialogTemplate kMidiOut{"MIDI Out", 200, 100, {}};
+    return {new platform::PropertyPage(kTuning), new platform::PropertyPage(kSound),
+            new platform::PropertyPage(kMidiOut)};
+}
+
+}  // namespace
+
+CKvWin32PropertySheet::CKvWin32PropertySheet(const ports::OptionsPreset& preset, ApplyNow applyNow,
+                                             QWidget* parent)
+    : PropertySheet(QStringLiteral("Options"), preset.startPage, false, parent),
+      m_values(preset.values),
+      m_applyNow(std::move(applyNow))
+{
+    const SoundPages sound = MakeTuningSoundAndMidiOutPages(m_values, preset);
+    AddPage(new ScratchPadPage(m_values.pad));
+    if (preset.allPages)
+        AddPage(sound.tuning);
+    else
+        delete sound.tuning;
+    AddPage(new HtmlAppletPage(m_values.html));
+    AddPage(new DisplayPage(m_values.display));
+    if (preset.allPages)
+        AddPage(new GeneralPage(m_values.general));
+    AddPage(sound.sound);
+    AddPage(sound.midiOut);
+}
+
+ports::OptionsResult CKvWin32PropertySheet::Result(int dialogResult) const
+{
+    return {dialogResult == QDialog::Accepted, m_nLastPage, m_values};
+}
+
+void CKvWin32PropertySheet::done(int result)
+{
+    PropertySheet::done(result);
+    if (LastActiveIndex() >= 0 && LastActiveIndex() < GetPageCount())
+        m_nLastPage = LastActiveIndex();
+}
+
+bool CKvWin32PropertySheet::OnApplyNow()
+{
+    // The framework has shown why the values were refused; the pages stay modified.
+    if (platform::PropertyPage* active = GetActivePage(); active && !active->UpdateData(true))
+        return false;
+    if (m_applyNow)
+        m_applyNow(m_values);
+    for (int i = 0; i < GetPageCount(); ++i)
+        GetPage(i)->SetModified(false);
+    return true;
+}
+
+ports::OptionsResult OptionsDialogs::RunOptionsSheet(const ports::OptionsPreset& preset,
+                                                     const std::function<void(const ports::OptionsValues&)>& applyNow)
+{
+    CKvWin32PropertySheet sheet(preset, applyNow, m_parent);
+    const int result = sheet.DoModal();
+    return sheet.Result(result);
+}
+
+}  // namespace dialogs

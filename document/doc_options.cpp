@@ -1,0 +1,216 @@
+// Tools > Options: the pages filled from the document and the settings, and
+// their values carried back on OK and Apply Now.
+#include <algorithm>
+
+#include "document/html_page.h"
+#include "document/kvwin_doc.h"
+#include "document/midi_texts.h"
+#include "document/options_dialog_port.h"
+#include "document/persistent_settings.h"
+
+namespace {
+
+COLORREF ColourFromSetting(std::int32_t rrggbb)
+{
+    return document::SwapRedBlue(static_cast<std::uint32_t>(rrggbb));
+}
+
+std::int32_t SettingFromColour(COLORREF colour)
+{
+    return static_cast<std::int32_t>(document::SwapRedBlue(colour));
+}
+
+// The open string of a MIDI note; its name may be spelled flat, which the
+// note-name table cannot read back.
+PitchClassMask MaskOfMidiNote(std::uint8_t note)
+{
+    return static_cast<PitchClassMask>(1u << ((note + 3) % 12));
+}
+
+}  // namespace
+
+ports::OptionsPreset CKvwinDoc::MakeOptionsPreset() const
+{
+    ports::OptionsPreset preset;
+    preset.allPages = !m_bScratchPadMode;
+    const int remembered = m_bScratchPadMode ? m_nOptionsPagePad : m_nOptionsPage;
+    const int pages = preset.allPages ? ports::kOptionsPageCount : ports::kOptionsPadModePageCount;
+    preset.startPage = remembered >= 0 && remembered < pages ? remembered : 0;
+    preset.deutsch = m_nDeutsch != 0;
+    preset.midi = m_ports.midi;
+    preset.midiDevCount = m_nMidiDevCount;
+    if (!m_pMainFrame)
+        return preset;
+    const PersistentSettings& frame = *m_pMainFrame;
+    ports::OptionsValues& v = preset.values;
+
+    v.pad.showPageTitle = frame.m_nPgtitle;
+    v.pad.defaultChordTitles = frame.m_nChdtitle;
+    v.pad.titleAtBottom = frame.m_nChtitleTop == 0 ? 1 : 0;
+    v.pad.padCount = m_nPadCount;
+    v.pad.allTitlesChoice = m_nPadCount != 0 ? 0 : -1;
+    v.pad.setAllChordTitles = 0;
+
+    if (preset.allPages) {
+        std::string name;
+        COLORREF colour = 0;
+        for (std::size_t s = 0; s < v.tuning.stringNames.size(); ++s)
+            v.tuning.stringNames[s] = GetNoteName(m_awTuning[s], name, colour);
+        v.tuning.stringNotes = m_abTuningNotes;
+        v.tuning.soundOnAdjust = m_nSnotes;
+        v.tuning.previewVelocity = static_cast<std::uint8_t>(m_nVelocity & 0xFF);
+        v.tuning.previewDuration = m_nDuration;
+    }
+
+    v.html.background = ColourFromSetting(frame.m_nBgcol);
+    v.html.text = ColourFromSetting(frame.m_nTxtcol);
+    // The page writer takes any other value for Helvetica; so does the page,
+    // rather than showing no font at all.
+    v.html.appletFont = frame.m_nApplfont >= 0 && frame.m_nApplfont <= 2 ? frame.m_nApplfont : 0;
+    v.html.reducedScale = frame.m_nApplRedScale;
+    v.html.saveAllPages = frame.m_nApplAp;
+    v.html.leftMargin = frame.m_nApplLmgn;
+    v.html.rowSeparation = frame.m_nApplRwsep;
+    v.html.shrinkToA4 = frame.m_nApplShrinkPrt;
+
+    v.display.notesOnFrets = m_nNotefret;
+    v.display.notesColour = m_nNocol == 0 ? 1 : 0;
+
+    if (preset.allPages) {
+        v.general.reducedSpan = IsReducedSpan() ? 1 : 0;
+        v.general.includeHistory = frame.m_bIncHis;
+        v.general.historySize = frame.m_nHisBufSz;
+    }
+
+    v.sound.instrument = m_nInstrument;
+    v.sound.velocity = m_nVelocity;
+    v.sound.duration = m_nDuration;
+    v.sound.separation = m_nStrumDelay;
+    if (m_nVoicingCount != 0) {
+        const VoicingRow first = GetVoicing(0);
+        for (int s = 0; s < kStringCount; ++s) {
+            const auto string = static_cast<std::size_t>(s);
+            const std::uint16_t fret = first[string];
+            // Lowest string first: entry 0 is string 6.
+            v.sound.testNotes[static_cast<std::size_t>(kStringCount - 1 - s)] =
+                fret == kFretNotPlayed ? std::uint8_t{0} : static_cast<std::uint8_t>(m_abTuningNotes[string] + fret);
+        }
+    }
+
+    v.midiOut.device = frame.m_strMidiOutName;
+    return preset;
+}
+
+void CKvwinDoc::OnToolsOptions()
+{
+    if (!m_pMainFrame || !m_ports.optionsDialogs)
+        return;
+    const bool padMode = m_bScratchPadMode;
+    const ports::OptionsPreset preset = MakeOptionsPreset();
+    const ports::OptionsResult result = m_ports.optionsDialogs->RunOptionsSheet(
+        preset, [this](const ports::OptionsValues& values) { ApplyOptions(values); });
+    if (result.ok)
+        ApplyOptions(result.values);
+    (padMode ? m_nOptionsPagePad : m_nOptionsPage) = result.lastPage;
+}
+
+void CKvwinDoc::ApplyOptions(const ports::OptionsValues& values)
+{
+    if (!m_pMainFrame)
+        return;
+    PersistentSettings& frame = *m_pMainFrame;
+    bool redraw = false;
+
+    const ports::ScratchPadOptions& pad = values.pad;
+    frame.m_nPgtitle = pad.showPageTitle;
+    frame.m_nChdtitle = pad.defaultChordTitles;
+    frame.m_nChtitleTop = pad.titleAtBottom == 0 ? 1 : 0;
+    if (pad.setAllChordTitles) {
+        const std::uint16_t shown = pad.allTitlesChoice == 0 ? 1 : 0;
+        for (int row = 0; row < std::min(m_nPadCount, int{pad::kMaxChords}); ++row)
+            *m_aScratchPad.At(static_cast<std::uint16_t>(row), pad::NameShown) = shown;
+    }
+
+    if (m_bScratchPadMode) {
+        redraw = true;
+    } else if (values.tuning.tuningChanged) {
+        for (std::size_t s = 0; s < m_awTuning.size(); ++s)
+            m_awTuning[s] = MaskOfMidiNote(values.tuning.stringNotes[s]);
+        m_abTuningNotes = values.tuning.stringNotes;
+        m_nSnotes = values.tuning.soundOnAdjust;
+        BuildFretboardNotes();
+        UpdateStatusLine();
+        if (m_nVoicingCount != 0) {
+            FindVoicings(m_wChordMask);
+            redraw = true;
+        } else if (!m_bChordDisplay) {
+            redraw = true;
+        }
+    }
+
+    const ports::HtmlOptions& html = values.html;
+    frame.m_nBgcol = SettingFromColour(html.background);
+    frame.m_nTxtcol = SettingFromColour(html.text);
+    frame.m_nApplfont = html.appletFont;
+    frame.m_nApplRedScale = html.reducedScale;
+    frame.m_nApplAp = html.saveAllPages;
+    frame.m_nApplLmgn = html.leftMargin;
+    frame.m_nApplRwsep = html.rowSeparation;
+    frame.m_nApplShrinkPrt = html.shrinkToA4;
+
+    const ports::DisplayOptions& display = values.display;
+    if (display.notesOnFrets != m_nNotefret) {
+        ClearSelectionRects();
+        m_nNotefret = display.notesOnFrets;
+        redraw = true;
+    }
+    // The page holds the inverse: equal values mean the choice changed.
+    if (display.notesColour == m_nNocol) {
+        redraw = true;
+        m_nNocol = display.notesColour == 0 ? 1 : 0;
+        if (m_rcMark.left != m_rcMark.right && m_rcMark.top != m_rcMark.bottom) {
+            m_rcMark = Rect{};
+            m_bMarked = false;
+            m_nMarkTop = 0;
+        }
+    }
+
+    if (!m_bScratchPadMode) {
+        const ports::GeneralOptions& general = values.general;
+        if ((general.reducedSpan != 0) != IsReducedSpan()) {
+            ToggleReducedSpan(true);
+            redraw = true;
+        }
+        if (general.includeHistory != frame.m_bIncHis || general.historySize != frame.m_nHisBufSz) {
+            if (!general.includeHistory)
+                ResetHistory();
+            frame.m_bIncHis = general.includeHistory;
+            frame.m_nHisBufSz = general.historySize;
+            if (general.includeHistory)
+                TrimHistory(false);
+        }
+    }
+
+    const ports::SoundOptions& sound = values.sound;
+    if (sound.velocity != m_nVelocity || sound.duration != m_nDuration || sound.separation != m_nStrumDelay
+        || sound.instrument != m_nInstrument) {
+        m_nVelocity = sound.velocity;
+        m_nDuration = sound.duration;
+        m_nStrumDelay = sound.separation;
+        if (sound.instrument != m_nInstrument) {
+            m_nInstrument = sound.instrument;
+            ShowMidiError(document::MidiProgramChangeErrorText(m_ports.midi->ProgramChange(GetMidiProgram())));
+        }
+    }
+
+    if (values.midiOut.device != frame.m_strMidiOutName) {
+        frame.m_strMidiOutName = values.midiOut.device;
+        FindMidiOutDevice();
+        // The library sends the instrument again after the open.
+        m_ports.midi->Close();
+        ShowMidiError(document::MidiOpenErrorText(m_ports.midi->Open(m_nMidiDevice)));
+    }
+
+    if (redraw)
+        m_ports.ui->UpdateAllViews();
+}
