@@ -172,8 +172,8 @@ void CSoundSetDialog::OnTest()
     if (!m_midi)
         return;
     for (const sound::NoteCall& call : calls)
-        m_midi->PlayNote(call.delayMs, static_cast<std::uint32_t>(call.note), static_cast<std::uint32_t>(m_values.velocity),
-                         m_values.duration);
+        m_midi->PlayNote(call.delayMs, static_cast<std::uint32_t>(call.note),
+                         static_cast<std::uint32_t>(m_values.velocity), m_values.duration);
 }
 
 void CSoundSetDialog::OnOK()
