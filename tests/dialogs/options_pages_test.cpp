@@ -96,7 +96,10 @@ struct OptionsPages : ::testing::Test {
     }
     QScrollBar* Bar(int id) const { return sound->Control<QScrollBar>(id); }
 
-    static Call Note(int delay, int note, int velocity, int duration) { return {"note", delay, note, velocity, duration}; }
+    static Call Note(int delay, int note, int velocity, int duration)
+    {
+        return {"note", delay, note, velocity, duration};
+    }
     static Call Program(int program) { return {"program", program}; }
 };
 
