@@ -2,14 +2,16 @@
 # make test  - install what is missing, build, run every test
 JOBS ?= $(shell nproc)
 BUILD ?= build
+# ON turns warnings into errors, as CI builds.
+WERROR ?= OFF
 
-.PHONY: setup build run test sanitize-test bench clean
+.PHONY: setup build run test sanitize-test release bench clean
 
 setup:
 	@bash scripts/setup.sh
 
 build: setup
-	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTONALITH_WERROR=$(WERROR)
 	cmake --build $(BUILD) -j $(JOBS)
 
 run: build
@@ -20,15 +22,21 @@ test: build
 
 # The same tests built with AddressSanitizer and UndefinedBehaviorSanitizer.
 sanitize-test: setup
-	cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DTONALITH_SANITIZE=ON -DTONALITH_BENCHMARKS=OFF
+	cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DTONALITH_SANITIZE=ON -DTONALITH_BENCHMARKS=OFF \
+	  -DTONALITH_WERROR=$(WERROR)
 	cmake --build build-asan -j $(JOBS)
 	cd build-asan && ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
 	  LSAN_OPTIONS=suppressions=$(CURDIR)/scripts/lsan.supp:print_suppressions=0 \
 	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 	  ctest --output-on-failure -j $(JOBS)
 
+# The optimised program as a packager builds it, in its own folder.
+release: setup
+	cmake -S . -B build-release -DCMAKE_BUILD_TYPE=Release -DTONALITH_WERROR=$(WERROR)
+	cmake --build build-release -j $(JOBS) --target tonalith
+
 bench: build
 	@for b in $(BUILD)/benchmarks/*_bench; do echo "== $$b"; $$b; done
 
 clean:
-	rm -rf $(BUILD) build-asan
+	rm -rf $(BUILD) build-asan build-release

@@ -31,7 +31,10 @@ bool WriteFileReplacing(const fs::path& target, const std::string& bytes)
     fs::path temp;
     for (int attempt = 0; attempt < 16; ++attempt) {
         temp = target;
-        temp += "." + std::to_string(random() % 1000000) + ".tmp";
+        // Appended piece by piece: GCC 12's -Wrestrict misreads a literal
+        // put in front of a std::string in optimised builds.
+        temp += ".";
+        temp += std::to_string(random() % 1000000) + ".tmp";
         if (!fs::exists(temp, ec) && !ec)
             break;
     }

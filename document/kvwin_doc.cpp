@@ -92,9 +92,13 @@ void CKvwinDoc::ShowMidiError(const std::string& text) const
 
 void CKvwinDoc::OpenMidi()
 {
-    ShowMidiError(document::MidiOpenErrorText(m_ports.midi->Open(m_nMidiDevice)));
-    ShowMidiError(document::MidiProgramChangeErrorText(
-        m_ports.midi->ProgramChange(static_cast<std::uint8_t>(m_nInstrument + 72))));
+    const std::uint32_t opened = m_ports.midi->Open(m_nMidiDevice);
+    ShowMidiError(document::MidiOpenErrorText(opened));
+    // Sent even after a failed open: the library keeps the program for the
+    // next open, and its "nothing is open" would only repeat the first box.
+    const std::uint32_t program = m_ports.midi->ProgramChange(static_cast<std::uint8_t>(m_nInstrument + 72));
+    if (opened == 0)
+        ShowMidiError(document::MidiProgramChangeErrorText(program));
 }
 
 void CKvwinDoc::OnCloseDocument()

@@ -10,6 +10,11 @@ std::string MidiOpenErrorText(std::uint32_t code)
     case 7: return "Midi: The system is unable to allocate or lock memory.";
     case 11: return "Midi: The specified pointer or structure is invalid.";
     case 68: return "No MIDI port was found.";
+    // The MIDI library's own codes.
+    case 1001: return "Midi: The built-in synthesizer found no audio output.";
+    case 1002:
+        return "Midi: The MIDI port could not be opened. It may have been unplugged, or the ALSA sequencer "
+               "may not be running.";
     default: return {};
     }
 }

@@ -13,12 +13,14 @@ class Clock;
 // Result codes, numbered like the multimedia errors whose texts the callers show.
 inline constexpr std::uint32_t kOk = 0;
 inline constexpr std::uint32_t kBadDeviceId = 2;
-inline constexpr std::uint32_t kAllocated = 4;       // no audio output, or the port would not open
 inline constexpr std::uint32_t kInvalidHandle = 5;   // nothing is open
 inline constexpr std::uint32_t kNoMemory = 7;
 inline constexpr std::uint32_t kInvalidParam = 11;
 inline constexpr std::uint32_t kNotReady = 67;       // a send failed
 inline constexpr std::uint32_t kNoDevice = 68;
+// Our own, past the multimedia ranges: those have no words for these.
+inline constexpr std::uint32_t kNoAudioOutput = 1001;  // the built-in synth found no audio output
+inline constexpr std::uint32_t kPortNotOpened = 1002;  // the port is gone or will not open, or no ALSA sequencer
 
 // Technology values of a device's capabilities.
 inline constexpr std::uint16_t kMidiPort = 1;

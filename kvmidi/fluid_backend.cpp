@@ -6,9 +6,9 @@
 #include <array>
 #include <climits>
 #include <filesystem>
-#include <string_view>
 
 #include "kvmidi/key_owners.h"
+#include "kvmidi/limiter.h"
 #include "kvmidi/quiet.h"
 
 namespace kvmidi {
@@ -39,21 +39,41 @@ struct NoteEvent {
     }
 };
 
-fluid_audio_driver_t* StartAudio(fluid_settings_t* settings, fluid_synth_t* synth)
+// The first of the drivers that starts, rendering through render.
+fluid_audio_driver_t* StartAudio(fluid_settings_t* settings, const std::vector<std::string>& drivers,
+                                 fluid_audio_func_t render, void* data)
 {
-    if (fluid_audio_driver_t* driver = new_fluid_audio_driver(settings, synth))
-        return driver;
-    std::array<char, 64> tried{};
-    fluid_settings_copystr(settings, "audio.driver", tried.data(), static_cast<int>(tried.size()));
-    for (const char* name : {"pulseaudio", "pipewire", "alsa"}) {
-        if (std::string_view(name) == tried.data())
+    std::vector<std::string> tried;
+    for (const std::string& wanted : drivers) {
+        char* fallback = nullptr;
+        if (wanted.empty() && fluid_settings_getstr_default(settings, "audio.driver", &fallback) != FLUID_OK)
             continue;
-        if (fluid_settings_setstr(settings, "audio.driver", name) != FLUID_OK)
+        if (fluid_settings_setstr(settings, "audio.driver", wanted.empty() ? fallback : wanted.c_str()) != FLUID_OK)
             continue;
-        if (fluid_audio_driver_t* driver = new_fluid_audio_driver(settings, synth))
+        std::array<char, 64> name{};
+        fluid_settings_copystr(settings, "audio.driver", name.data(), static_cast<int>(name.size()));
+        if (std::find(tried.begin(), tried.end(), name.data()) != tried.end())
+            continue;
+        tried.emplace_back(name.data());
+        if (fluid_audio_driver_t* driver = new_fluid_audio_driver2(settings, render, data))
             return driver;
     }
     return nullptr;
+}
+
+// The SoundFont default velocity-to-attenuation curve over a smaller range.
+void SetVelocityRange(fluid_synth_t* synth)
+{
+    fluid_mod_t* mod = new_fluid_mod();
+    if (!mod)
+        return;
+    fluid_mod_set_source1(mod, FLUID_MOD_VELOCITY,
+                          FLUID_MOD_GC | FLUID_MOD_CONCAVE | FLUID_MOD_UNIPOLAR | FLUID_MOD_NEGATIVE);
+    fluid_mod_set_source2(mod, FLUID_MOD_NONE, 0);
+    fluid_mod_set_dest(mod, GEN_ATTENUATION);
+    fluid_mod_set_amount(mod, kVelocityRangeCb);
+    fluid_synth_add_default_mod(synth, mod, FLUID_SYNTH_OVERWRITE);
+    delete_fluid_mod(mod);
 }
 
 // The synth's own sequencer times the notes: it advances with the rendered
@@ -65,7 +85,7 @@ public:
     {
     }
 
-    std::uint32_t Start(bool audio)
+    std::uint32_t Start(const FluidSynthOptions& options)
     {
         m_event = new_fluid_event();
         m_sequencer = new_fluid_sequencer2(0);
@@ -79,10 +99,10 @@ public:
         fluid_event_set_source(m_event, -1);
         fluid_event_set_dest(m_event, m_client);
         // The sequencer is bound before any audio thread renders the synth.
-        if (audio) {
-            m_driver = StartAudio(m_engine->Settings(), m_synth);
+        if (options.audio) {
+            m_driver = StartAudio(m_engine->Settings(), options.audioDrivers, &FluidSynthDevice::Render, this);
             if (!m_driver)
-                return kAllocated;
+                return kNoAudioOutput;
         }
         return kOk;
     }
@@ -127,6 +147,18 @@ private:
         fluid_sequencer_send_at(m_sequencer, m_event, at, 1);
     }
 
+    // On the audio thread: the synth with its effects on the two outputs,
+    // then the limiter.
+    static int Render(void* data, int frames, int, float*[], int outputs, float* out[])
+    {
+        auto* self = static_cast<FluidSynthDevice*>(data);
+        if (outputs < 2)
+            return FLUID_FAILED;
+        const int result = fluid_synth_process(self->m_synth, frames, 2, out, 2, out);
+        self->m_limiter.Process(out[0], out[1], frames);
+        return result;
+    }
+
     // Runs where the synth renders: on the audio thread, or in the offline renderer.
     static void OnEvent(unsigned int, fluid_event_t* event, fluid_sequencer_t*, void* data)
     {
@@ -149,6 +181,7 @@ private:
     fluid_event_t* m_event = nullptr;
     fluid_audio_driver_t* m_driver = nullptr;
     KeyOwners m_keys;
+    Limiter m_limiter{kSynthSampleRate};
 };
 
 bool SoundfontPresent(const std::string& path)
@@ -199,11 +232,13 @@ std::uint32_t FluidSynthBackend::Open(std::size_t, const Clock&, std::unique_ptr
     if (!settings)
         return kNoMemory;
     fluid_settings_setnum(settings, "synth.sample-rate", kSynthSampleRate);
+    fluid_settings_setnum(settings, "synth.gain", kSynthGain);
     fluid_synth_t* synth = new_fluid_synth(settings);
     if (!synth) {
         delete_fluid_settings(settings);
         return kNoMemory;
     }
+    SetVelocityRange(synth);
     auto engine = std::make_shared<FluidSynthEngine>(settings, synth);
     // Checked first: given anything else, a loader behind FluidSynth prints.
     if (!fluid_is_soundfont(m_options.soundfont.c_str())
@@ -211,7 +246,7 @@ std::uint32_t FluidSynthBackend::Open(std::size_t, const Clock&, std::unique_ptr
         return kInvalidParam;
 
     auto opened = std::make_unique<FluidSynthDevice>(engine);
-    if (const std::uint32_t result = opened->Start(m_options.audio); result != kOk)
+    if (const std::uint32_t result = opened->Start(m_options); result != kOk)
         return result;
     m_lastEngine = engine;
     device = std::move(opened);

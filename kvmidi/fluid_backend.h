@@ -16,6 +16,12 @@ inline constexpr const char* kBuiltInSynthName = "Built-in Synth (FluidSynth)";
 // What sound servers run at; a 64-frame block (1.33 ms) then starts every
 // note within 1 ms of its millisecond tick.
 inline constexpr double kSynthSampleRate = 48000.0;
+// A C major strum at the default velocity 64 then peaks near -9 dBFS, and
+// at velocity 127 near -3 dBFS; FluidSynth's own 0.2 left it near -30.
+inline constexpr double kSynthGain = 1.0;
+// How far the softest note lies below the loudest, in centibels: half the
+// SoundFont default, or velocity 127 would clip where 64 is loud enough.
+inline constexpr double kVelocityRangeCb = 480.0;
 
 // A synth with its settings. Shared, so that a test can keep rendering the
 // synth of a closed device.
@@ -39,6 +45,8 @@ struct FluidSynthOptions {
     // Without audio nothing renders the synth but its holder, through
     // fluid_synth_write_float; the sequencer's time follows that rendering.
     bool audio = true;
+    // Tried in turn until one starts; empty names FluidSynth's own default.
+    std::vector<std::string> audioDrivers = {"", "pulseaudio", "pipewire", "alsa"};
 };
 
 // Device 0: FluidSynth with the General MIDI soundfont, present when the

@@ -9,7 +9,7 @@
 namespace kvmidi {
 
 // kOk; kNoDevice with no devices, kBadDeviceId, kNoMemory, kInvalidParam
-// (no soundfont), kAllocated (no audio output, or the port will not open).
+// (no soundfont), kNoAudioOutput, kPortNotOpened.
 // Whatever was open is closed first; after a success the last program set
 // is sent again.
 std::uint32_t KvMidiOpen(std::uint32_t deviceId);

@@ -2,6 +2,7 @@
 
 #include <RtMidi.h>
 
+#include <algorithm>
 #include <array>
 #include <atomic>
 #include <cctype>
@@ -22,16 +23,11 @@ void NoteFailure(RtMidiError::Type, const std::string&, void* failed)
     static_cast<std::atomic<bool>*>(failed)->store(true);
 }
 
-bool SequencerPresent()
+// A client on the ALSA sequencer whose errors set `failed` instead of throwing.
+std::unique_ptr<RtMidiOut> NewClient(const std::string& sequencerDevice, std::atomic<bool>& failed)
 {
     std::error_code error;
-    return std::filesystem::exists("/dev/snd/seq", error);
-}
-
-// A client on the ALSA sequencer whose errors set `failed` instead of throwing.
-std::unique_ptr<RtMidiOut> NewClient(std::atomic<bool>& failed)
-{
-    if (!SequencerPresent())
+    if (!std::filesystem::exists(sequencerDevice, error))
         return nullptr;
     detail::SilencedCerr silenced;
     try {
@@ -93,7 +89,18 @@ std::string StripClientPort(const std::string& portName)
     return portName.substr(0, space);
 }
 
-RtMidiBackend::RtMidiBackend()
+std::optional<std::size_t> FindListedPort(const std::vector<std::string>& present, const std::string& name,
+                                          std::size_t listed)
+{
+    if (listed < present.size() && present[listed] == name)
+        return listed;
+    const auto found = std::find(present.begin(), present.end(), name);
+    if (found == present.end())
+        return std::nullopt;
+    return static_cast<std::size_t>(found - present.begin());
+}
+
+RtMidiBackend::RtMidiBackend(std::string sequencerDevice) : m_sequencerDevice(std::move(sequencerDevice))
 {
     detail::QuietLibraryLogs();
 }
@@ -102,7 +109,7 @@ std::vector<MidiOutCaps> RtMidiBackend::ListDevices()
 {
     m_names.clear();
     std::atomic<bool> failed{false};
-    if (std::unique_ptr<RtMidiOut> out = NewClient(failed)) {
+    if (std::unique_ptr<RtMidiOut> out = NewClient(m_sequencerDevice, failed)) {
         detail::SilencedCerr silenced;
         try {
             const unsigned int count = out->getPortCount();
@@ -124,32 +131,29 @@ std::vector<MidiOutCaps> RtMidiBackend::ListDevices()
 
 std::uint32_t RtMidiBackend::Open(std::size_t index, const Clock& clock, std::unique_ptr<Device>& device)
 {
+    // Checked first: a sequencer gone since the list was taken takes the list with it.
+    std::atomic<bool> failed{false};
+    std::unique_ptr<RtMidiOut> out = NewClient(m_sequencerDevice, failed);
+    if (!out)
+        return kPortNotOpened;
     if (index >= m_names.size())
         return kBadDeviceId;
-    std::atomic<bool> failed{false};
-    std::unique_ptr<RtMidiOut> out = NewClient(failed);
-    if (!out)
-        return kAllocated;
 
     detail::SilencedCerr silenced;
     try {
-        // The ports may have changed since the list was taken: open the one
-        // with the listed name, at the listed place if it is still there.
+        // The ports may have changed since the list was taken.
+        std::vector<std::string> present;
         const unsigned int count = out->getPortCount();
-        std::optional<unsigned int> port;
-        for (unsigned int i = 0; i < count; ++i) {
-            if (StripClientPort(out->getPortName(i)) != m_names[index])
-                continue;
-            if (!port || i == index)
-                port = i;
-        }
+        for (unsigned int i = 0; i < count; ++i)
+            present.push_back(StripClientPort(out->getPortName(i)));
+        const std::optional<std::size_t> port = FindListedPort(present, m_names[index], index);
         if (!port)
-            return kAllocated;
-        out->openPort(*port, kClientName);
+            return kPortNotOpened;
+        out->openPort(static_cast<unsigned int>(*port), kClientName);
         if (failed || !out->isPortOpen())
-            return kAllocated;
+            return kPortNotOpened;
     } catch (const RtMidiError&) {
-        return kAllocated;
+        return kPortNotOpened;
     }
     device = std::make_unique<ScheduledDevice>(std::make_unique<RtMidiSink>(std::move(out)), clock);
     return kOk;

@@ -2,6 +2,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -13,16 +14,23 @@ namespace kvmidi {
 // the stored device name must not contain them.
 std::string StripClientPort(const std::string& portName);
 
-// The ALSA sequencer's output ports. Without a sequencer (no /dev/snd/seq)
+// Where the port listed as `name` at place `listed` is among the ports
+// present now (names stripped): the listed place if it still has that name,
+// else the first that has it; nothing when the port is gone.
+std::optional<std::size_t> FindListedPort(const std::vector<std::string>& present, const std::string& name,
+                                          std::size_t listed);
+
+// The ALSA sequencer's output ports. Without a sequencer (no device file)
 // there are simply no ports.
 class RtMidiBackend : public Backend {
 public:
-    RtMidiBackend();
+    explicit RtMidiBackend(std::string sequencerDevice = "/dev/snd/seq");
 
     std::vector<MidiOutCaps> ListDevices() override;
     std::uint32_t Open(std::size_t index, const Clock& clock, std::unique_ptr<Device>& device) override;
 
 private:
+    std::string m_sequencerDevice;
     std::vector<std::string> m_names;
 };
 

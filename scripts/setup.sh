@@ -9,6 +9,7 @@ packages=(
   librtmidi-dev libasound2-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   poppler-utils fonts-dejavu-core fonts-liberation2
+  pulseaudio pulseaudio-utils
 )
 
 missing=()

@@ -17,7 +17,7 @@
 #include "platform/qt_platform_info.h"
 #include "platform/template_builder.h"
 #include "platform/url_opener.h"
-#include "tests/support/layout_check.h"
+#include "tests/support/template_layout.h"
 #include "tests/support/qt_print.h"
 
 namespace {

@@ -30,9 +30,10 @@ struct FixedScreenInfo final : ScreenInfo {
 };
 
 // A program started on a settings file of its own in a temporary folder,
-// which is also the working folder, with a scripted MIDI library. Its
-// dialogs and message boxes go to the scripted runner: a dialog with no
-// script queued is cancelled, a box is recorded.
+// which is also the working folder, with a scripted MIDI library unless the
+// test asks for the real one. Its dialogs and message boxes go to the
+// scripted runner: a dialog with no script queued is cancelled, a box is
+// recorded.
 class AppFixture : public ::testing::Test {
 protected:
     void SetUp() override
@@ -59,7 +60,7 @@ protected:
         m_store = std::make_unique<platform::QtSettingsStore>(IniPath());
         CKvwinApp::Dependencies deps;
         deps.settings = m_store.get();
-        deps.midi = &midi;
+        deps.midi = useSystemMidi ? nullptr : &midi;
         deps.docs = &docs;
         deps.screen = &screen;
         m_app = std::make_unique<CKvwinApp>(deps);
@@ -83,6 +84,7 @@ protected:
     CKvwinApp& GetApp() { return *m_app; }
 
     FakeMidi midi;
+    bool useSystemMidi = false;  // the real MIDI library, built-in synth and all
     NoDocsFolder docs;
     FixedScreenInfo screen;
     platform::ScriptedDialogRunner runner;

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "dialogs/size_language_dialogs.h"
-#include "tests/support/layout_check.h"
+#include "tests/support/template_layout.h"
 
 namespace {
 

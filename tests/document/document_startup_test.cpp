@@ -60,13 +60,38 @@ TEST_F(Startup, MidiErrorsShowOnlyWhenDevicesExist)
     midi.programResult = 5;
     startDoc();
     EXPECT_TRUE(ui.messages.empty());
+}
 
-    midi.devices = {"Synth"};
-    midi.openResult = 4;
-    startDoc();
-    ASSERT_EQ(ui.messages.size(), 2u);
-    EXPECT_EQ(ui.messages[0], "Midi: The specified resource is already allocated.");
-    EXPECT_EQ(ui.messages[1], "Midi: The specified device handle is invalid.");
+// One box says why there is no sound; the program change that follows a
+// failed open is kept for the next open and says nothing.
+TEST_F(Startup, AFailedOpenShowsOneBoxThatSaysWhy)
+{
+    struct Row {
+        std::uint32_t open;
+        std::uint32_t program;
+        std::vector<std::string> messages;
+    };
+    const Row rows[] = {
+        {1001, 5, {"Midi: The built-in synthesizer found no audio output."}},
+        {1002, 5,
+         {"Midi: The MIDI port could not be opened. It may have been unplugged, or the ALSA sequencer may not be "
+          "running."}},
+        {4, 5, {"Midi: The specified resource is already allocated."}},
+        {0, 67, {"Midi: The hardware is busy with other data."}},
+        {0, 0, {}},
+    };
+    for (const Row& row : rows) {
+        midi.devices = {"Built-in Synth (FluidSynth)"};
+        midi.openResult = row.open;
+        midi.programResult = row.program;
+        midi.calls.clear();
+        ui.messages.clear();
+        frame.m_nInstr = 3025;
+        startDoc();
+        EXPECT_EQ(ui.messages, row.messages) << row.open;
+        const std::vector<FakeMidi::Call> expected = {{"close"}, {"open", 0}, {"program", 25}};
+        EXPECT_EQ(midi.calls, expected) << row.open;
+    }
 }
 
 TEST_F(Startup, SizeBitsChooseTheGrid)

@@ -24,6 +24,11 @@ TEST(MidiTexts, EachOperationHasItsOwnCodes)
         {67, "", "Midi: The hardware is busy with other data."},
         {68, "No MIDI port was found.", ""},
         {70, "", "Midi: The application sent a message without a status byte to a stream handle."},
+        {1001, "Midi: The built-in synthesizer found no audio output.", ""},
+        {1002,
+         "Midi: The MIDI port could not be opened. It may have been unplugged, or the ALSA sequencer may not be "
+         "running.",
+         ""},
         {0xFFFFFFFF, "", ""},
     };
     for (const Row& row : rows) {

@@ -2,11 +2,13 @@
 
 #include <fluidsynth.h>
 
+#include <cmath>
 #include <filesystem>
 #include <memory>
 #include <vector>
 
 #include "kvmidi/fluid_backend.h"
+#include "kvmidi/limiter.h"
 #include "kvmidi/output.h"
 #include "support/offline_synth.h"
 #include "support/onsets.h"
@@ -76,6 +78,31 @@ TEST_F(OfflineSynth, StrummedChordStartsEachStringOnTimeAndReleasesItAfterItsDur
     ExpectNear(probe->OnsetsMs(), {0, 30, 60, 90, 120, 150}, 1.0);
     ExpectNear(released, {1000, 1030, 1060, 1090, 1120, 1150}, 1.0);
     EXPECT_GT(probe->PeakSince(0), 0.01f);  // it is heard
+}
+
+// The second C major diagram's strum, lowest string first, as a click plays
+// it: loud enough at the default velocity, under the limiter's ceiling at
+// the highest, so the limiter never touches the default guitar.
+TEST_F(OfflineSynth, StrumPeaksLoudEnoughWithoutClipping)
+{
+    struct Row {
+        std::uint32_t velocity;
+        double lowestDbfs;
+        double highestDbfs;
+    };
+    const Row rows[] = {{64, -12.0, -3.0}, {127, -12.0, 20.0 * std::log10(kvmidi::Limiter::kCeiling)}};
+    for (const Row& row : rows) {
+        Open();
+        ASSERT_EQ(output->ProgramChange(25), kvmidi::kOk);
+        const std::uint32_t notes[] = {43, 48, 52, 55, 60, 64};
+        for (int i = 0; i < 6; ++i)
+            ASSERT_EQ(output->PlayNote(30 * i, notes[i], row.velocity, 2500), kvmidi::kOk);
+        probe->Render(3000);
+        const double peakDbfs = 20.0 * std::log10(probe->PeakSince(0));
+        EXPECT_GE(peakDbfs, row.lowestDbfs) << "velocity " << row.velocity;
+        EXPECT_LE(peakDbfs, row.highestDbfs) << "velocity " << row.velocity;
+        ASSERT_EQ(output->Close(), kvmidi::kOk);
+    }
 }
 
 TEST_F(OfflineSynth, CloseCancelsTheRestAndFallsSilent)

@@ -169,8 +169,8 @@ TEST(KvMidiProgram, ProgramAskedForWhileNothingIsOpenReachesTheNextDevice)
 {
     // Start-up whose open failed, then a device chosen in the Options.
     RecordingOutput rec;
-    rec.backend->SetOpenResult(kvmidi::kAllocated);
-    EXPECT_EQ(rec.output->Open(0), kvmidi::kAllocated);
+    rec.backend->SetOpenResult(kvmidi::kNoAudioOutput);
+    EXPECT_EQ(rec.output->Open(0), kvmidi::kNoAudioOutput);
     EXPECT_EQ(rec.output->ProgramChange(40), kvmidi::kInvalidHandle);
     rec.backend->SetOpenResult(kvmidi::kOk);
     EXPECT_EQ(rec.output->Open(1), kvmidi::kOk);
@@ -200,7 +200,8 @@ TEST(KvMidiResultCodes, Table)
         {"open with no device", {}, [](RecordingOutput& r) { return r.output->Open(0); }, kNoDevice},
         {"open past the last device", {"A", "B"}, [](RecordingOutput& r) { return r.output->Open(2); }, kBadDeviceId},
         {"open, the port will not open", {"A"},
-         [](RecordingOutput& r) { r.backend->SetOpenResult(kAllocated); return r.output->Open(0); }, kAllocated},
+         [](RecordingOutput& r) { r.backend->SetOpenResult(kPortNotOpened); return r.output->Open(0); },
+         kPortNotOpened},
         {"open, no memory", {"A"},
          [](RecordingOutput& r) { r.backend->SetOpenResult(kNoMemory); return r.output->Open(0); }, kNoMemory},
         {"a failed open leaves nothing open", {"A"},

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -14,6 +16,18 @@ namespace {
 bool SoundfontInstalled()
 {
     return std::filesystem::is_regular_file(kvmidi::kDefaultSoundfont);
+}
+
+// Opens the one device of the backend, expecting the code and no device,
+// with nothing printed.
+void ExpectQuietFailure(kvmidi::FluidSynthBackend& backend, std::uint32_t code)
+{
+    ASSERT_EQ(backend.ListDevices().size(), 1u);
+    std::unique_ptr<kvmidi::Device> device;
+    testing::internal::CaptureStderr();
+    EXPECT_EQ(backend.Open(0, kvmidi::SteadyClock::Instance(), device), code);
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
+    EXPECT_EQ(device, nullptr);
 }
 
 TEST(KvMidiPortNames, TrailingClientAndPortNumbersAreStripped)
@@ -35,6 +49,28 @@ TEST(KvMidiPortNames, TrailingClientAndPortNumbersAreStripped)
     };
     for (const Row& row : rows)
         EXPECT_EQ(kvmidi::StripClientPort(row.raw), row.stored) << row.raw;
+}
+
+// A port is found again by its name when the ports moved since the list was
+// taken, and is gone when no port has it.
+TEST(KvMidiPortNames, ListedPortIsFoundAgainByName)
+{
+    struct Row {
+        const char* name;
+        std::vector<std::string> present;
+        std::size_t listed;
+        std::optional<std::size_t> found;
+    };
+    const Row rows[] = {
+        {"still there", {"Through", "Keyboard"}, 1, 1},
+        {"moved up", {"Keyboard"}, 1, 0},
+        {"two of that name", {"Keyboard", "Through", "Keyboard"}, 2, 2},
+        {"two, the listed place taken", {"Keyboard", "Synth", "Keyboard"}, 1, 0},
+        {"unplugged", {"Through"}, 1, std::nullopt},
+        {"no ports left", {}, 0, std::nullopt},
+    };
+    for (const Row& row : rows)
+        EXPECT_EQ(kvmidi::FindListedPort(row.present, "Keyboard", row.listed), row.found) << row.name;
 }
 
 TEST(KvMidiSynthBackend, ListedOnlyWithItsSoundfont)
@@ -66,13 +102,28 @@ TEST(KvMidiSynthBackend, SoundfontThatWillNotLoad)
         std::fclose(f);
     }
     kvmidi::FluidSynthBackend backend({path, false});
-    ASSERT_EQ(backend.ListDevices().size(), 1u);
-    std::unique_ptr<kvmidi::Device> device;
-    testing::internal::CaptureStderr();
-    EXPECT_EQ(backend.Open(0, kvmidi::SteadyClock::Instance(), device), kvmidi::kInvalidParam);
-    EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
-    EXPECT_EQ(device, nullptr);
+    ExpectQuietFailure(backend, kvmidi::kInvalidParam);
     std::filesystem::remove(path);
+}
+
+// No audio driver that starts is its own result, and nothing is printed.
+TEST(KvMidiSynthBackend, NoAudioOutput)
+{
+    if (!SoundfontInstalled())
+        GTEST_SKIP() << "no soundfont at " << kvmidi::kDefaultSoundfont;
+    // A server that is not there, without autospawning one.
+    const char* server = std::getenv("PULSE_SERVER");
+    const std::optional<std::string> saved = server ? std::optional<std::string>(server) : std::nullopt;
+    ASSERT_EQ(setenv("PULSE_SERVER", "unix:/nonexistent/pulse/native", 1), 0);
+    const std::vector<std::vector<std::string>> driverLists = {{"pulseaudio"}, {"no-such-driver"}};
+    for (const std::vector<std::string>& drivers : driverLists) {
+        kvmidi::FluidSynthBackend backend({kvmidi::kDefaultSoundfont, true, drivers});
+        ExpectQuietFailure(backend, kvmidi::kNoAudioOutput);
+    }
+    if (saved)
+        setenv("PULSE_SERVER", saved->c_str(), 1);
+    else
+        unsetenv("PULSE_SERVER");
 }
 
 // Without a sound server or an ALSA sequencer (as in CI) the library reports
@@ -93,7 +144,8 @@ TEST(KvMidiSystem, WorksOrFailsQuietly)
     }
     for (std::uint32_t id = 0; id < count; ++id) {
         const std::uint32_t opened = kvmidi::KvMidiOpen(id);
-        EXPECT_TRUE(opened == kvmidi::kOk || opened == kvmidi::kAllocated) << opened;
+        EXPECT_TRUE(opened == kvmidi::kOk || opened == kvmidi::kNoAudioOutput || opened == kvmidi::kPortNotOpened)
+            << opened;
         const std::uint32_t program = kvmidi::KvMidiProgramChange(25);
         EXPECT_EQ(program, opened == kvmidi::kOk ? kvmidi::kOk : kvmidi::kInvalidHandle);
         EXPECT_EQ(kvmidi::KvMidiClose(), kvmidi::kOk);
@@ -104,6 +156,18 @@ TEST(KvMidiSystem, WorksOrFailsQuietly)
     EXPECT_EQ(kvmidi::KvMidiOpen(count + 1), count == 0 ? kvmidi::kNoDevice : kvmidi::kBadDeviceId);
 
     EXPECT_EQ(testing::internal::GetCapturedStdout(), "");
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
+}
+
+// The sequencer gone when a port is opened: that code, and nothing printed.
+TEST(KvMidiSystem, NoSequencerAtOpen)
+{
+    testing::internal::CaptureStderr();
+    kvmidi::RtMidiBackend backend("/nonexistent/snd/seq");
+    EXPECT_TRUE(backend.ListDevices().empty());
+    std::unique_ptr<kvmidi::Device> device;
+    EXPECT_EQ(backend.Open(0, kvmidi::SteadyClock::Instance(), device), kvmidi::kPortNotOpened);
+    EXPECT_EQ(device, nullptr);
     EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
 }
 

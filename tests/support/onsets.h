@@ -121,4 +121,46 @@ private:
     std::map<unsigned int, RenderedNote> m_notes;
 };
 
+// Where each note starts in a recording of several (mono): each note's own
+// sound, rendered alone, is slid along what is left of the recording once
+// the notes found before it are taken out, and lands where it matches best.
+// The search runs over [from, to); results are frames from the start.
+inline std::vector<std::size_t> NoteStartsInRecording(std::vector<float> recording,
+                                                      const std::vector<std::vector<float>>& notes, std::size_t from,
+                                                      std::size_t to, std::size_t matchFrames)
+{
+    std::vector<std::size_t> starts;
+    for (const std::vector<float>& note : notes) {
+        const std::size_t length = std::min(matchFrames, note.size());
+        double noteEnergy = 0;
+        for (std::size_t i = 0; i < length; ++i)
+            noteEnergy += double{note[i]} * note[i];
+        double best = -2;
+        std::size_t bestAt = from;
+        for (std::size_t at = from; at < to && at + length <= recording.size(); ++at) {
+            double product = 0, energy = 0;
+            for (std::size_t i = 0; i < length; ++i) {
+                product += double{recording[at + i]} * note[i];
+                energy += double{recording[at + i]} * recording[at + i];
+            }
+            const double match = product / std::sqrt(energy * noteEnergy + 1e-30);
+            if (match > best) {
+                best = match;
+                bestAt = at;
+            }
+        }
+        starts.push_back(bestAt);
+        // Take the note out at its own level, so the next is matched against the rest.
+        double product = 0, energy = 0;
+        for (std::size_t i = 0; i < note.size() && bestAt + i < recording.size(); ++i) {
+            product += double{recording[bestAt + i]} * note[i];
+            energy += double{note[i]} * note[i];
+        }
+        const double scale = energy > 0 ? product / energy : 0;
+        for (std::size_t i = 0; i < note.size() && bestAt + i < recording.size(); ++i)
+            recording[bestAt + i] -= static_cast<float>(scale * note[i]);
+    }
+    return starts;
+}
+
 }  // namespace testsupport

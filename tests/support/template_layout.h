@@ -2,6 +2,8 @@
 // What a user would see wrong on a page built from a template: a control
 // outside the page, text cut off by its control, controls drawn over each
 // other (group boxes apart, which frame the controls on them).
+#include <gtest/gtest.h>
+
 #include <string>
 #include <vector>
 
@@ -27,8 +29,12 @@ inline std::string ControlName(const QWidget* w)
 // The room a control's text needs, or an empty size when it has none to show.
 inline QSize TextNeeds(const QWidget* w)
 {
-    if (auto* label = qobject_cast<const QLabel*>(w))
-        return label->text().isEmpty() || label->wordWrap() ? QSize() : label->sizeHint();
+    if (auto* label = qobject_cast<const QLabel*>(w)) {
+        if (label->text().isEmpty())
+            return {};
+        // Wrapped text takes the control's width and needs its lines' height.
+        return label->wordWrap() ? QSize(0, label->heightForWidth(label->width())) : label->sizeHint();
+    }
     if (auto* button = qobject_cast<const QPushButton*>(w)) {
         const QSize text = button->fontMetrics().size(Qt::TextShowMnemonic, button->text());
         return {text.width() + 8, text.height() + 4};
@@ -82,6 +88,13 @@ inline std::vector<std::string> LayoutProblems(const QWidget& page)
         }
     }
     return problems;
+}
+
+// Each problem as a failure of the running test.
+inline void ExpectWholeControls(const QWidget& dialog)
+{
+    for (const std::string& problem : LayoutProblems(dialog))
+        ADD_FAILURE() << problem;
 }
 
 }  // namespace testsupport
