@@ -61,6 +61,27 @@ fluid_audio_driver_t* StartAudio(fluid_settings_t* settings, const std::vector<s
     return nullptr;
 }
 
+class FluidAudioOut : public AudioOut {
+public:
+    explicit FluidAudioOut(fluid_audio_driver_t* driver) : m_driver(driver) {}
+    ~FluidAudioOut() override { delete_fluid_audio_driver(m_driver); }
+    FluidAudioOut(const FluidAudioOut&) = delete;
+    FluidAudioOut& operator=(const FluidAudioOut&) = delete;
+
+private:
+    fluid_audio_driver_t* m_driver;
+};
+
+AudioStarter FluidSynthDrivers(fluid_settings_t* settings, std::vector<std::string> drivers)
+{
+    return [settings, drivers = std::move(drivers)](RenderFunction render, void* data) -> std::unique_ptr<AudioOut> {
+        fluid_audio_driver_t* driver = StartAudio(settings, drivers, render, data);
+        if (!driver)
+            return nullptr;
+        return std::make_unique<FluidAudioOut>(driver);
+    };
+}
+
 // The SoundFont default velocity-to-attenuation curve over a smaller range.
 void SetVelocityRange(fluid_synth_t* synth)
 {
@@ -100,8 +121,11 @@ public:
         fluid_event_set_dest(m_event, m_client);
         // The sequencer is bound before any audio thread renders the synth.
         if (options.audio) {
-            m_driver = StartAudio(m_engine->Settings(), options.audioDrivers, &FluidSynthDevice::Render, this);
-            if (!m_driver)
+            m_audio = std::make_unique<RestingAudio>(
+                m_synth, &FluidSynthDevice::Render, this,
+                options.audioOut ? options.audioOut : FluidSynthDrivers(m_engine->Settings(), options.audioDrivers),
+                options.restAfter);
+            if (!m_audio->Start())
                 return kNoAudioOutput;
         }
         return kOk;
@@ -115,8 +139,7 @@ public:
         }
         m_keys.ReleaseAll([this](std::uint8_t key) { fluid_synth_noteoff(m_synth, 0, key); });
         fluid_synth_cc(m_synth, 0, 123, 0);
-        if (m_driver)
-            delete_fluid_audio_driver(m_driver);
+        m_audio.reset();
         if (m_sequencer)
             delete_fluid_sequencer(m_sequencer);
         if (m_event)
@@ -135,8 +158,14 @@ public:
         const std::uint64_t now = fluid_sequencer_get_tick(m_sequencer);
         const std::uint64_t on = now + static_cast<std::uint64_t>(delay.count());
         const std::uint64_t off = on + static_cast<std::uint64_t>(duration.count());
-        Send(NoteEvent{generation, note, velocity, true}, on);
-        Send(NoteEvent{generation, note, 0, false}, off);
+        const auto send = [&] {
+            Send(NoteEvent{generation, note, velocity, true}, on);
+            Send(NoteEvent{generation, note, 0, false}, off);
+        };
+        if (m_audio)
+            m_audio->Send(2, send);
+        else
+            send();
     }
 
 private:
@@ -172,6 +201,8 @@ private:
         } else if (self->m_keys.Release(note.note, note.generation)) {
             fluid_synth_noteoff(self->m_synth, 0, note.note);
         }
+        if (self->m_audio)
+            self->m_audio->Delivered();
     }
 
     std::shared_ptr<FluidSynthEngine> m_engine;
@@ -179,7 +210,7 @@ private:
     fluid_sequencer_t* m_sequencer = nullptr;
     fluid_seq_id_t m_client = -1;
     fluid_event_t* m_event = nullptr;
-    fluid_audio_driver_t* m_driver = nullptr;
+    std::unique_ptr<RestingAudio> m_audio;
     KeyOwners m_keys;
     Limiter m_limiter{kSynthSampleRate};
 };

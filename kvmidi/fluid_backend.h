@@ -1,13 +1,16 @@
 #pragma once
+#include <chrono>
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include <fluidsynth/types.h>
 
 #include "kvmidi/device.h"
+#include "kvmidi/resting_audio.h"
 
 namespace kvmidi {
 
@@ -22,6 +25,9 @@ inline constexpr double kSynthGain = 1.0;
 // How far the softest note lies below the loudest, in centibels: half the
 // SoundFont default, or velocity 127 would clip where 64 is loud enough.
 inline constexpr double kVelocityRangeCb = 480.0;
+// How long the synth must have been silent, with no voice and no pending
+// event, before its audio output is let go.
+inline constexpr std::chrono::milliseconds kRestAfter{3000};
 
 // A synth with its settings. Shared, so that a test can keep rendering the
 // synth of a closed device.
@@ -47,6 +53,10 @@ struct FluidSynthOptions {
     bool audio = true;
     // Tried in turn until one starts; empty names FluidSynth's own default.
     std::vector<std::string> audioDrivers = {"", "pulseaudio", "pipewire", "alsa"};
+    // Starts the audio output; empty means FluidSynth's own drivers.
+    AudioStarter audioOut = {};
+    // nullopt keeps the output running while nothing plays.
+    std::optional<std::chrono::milliseconds> restAfter = kRestAfter;
 };
 
 // Device 0: FluidSynth with the General MIDI soundfont, present when the

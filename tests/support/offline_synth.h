@@ -1,6 +1,6 @@
 #pragma once
-// The built-in synth without an audio driver, for tests that render it
-// themselves: its sequencer's time is then the rendered time.
+// The built-in synth for tests that render it themselves, by default with
+// no audio output at all: its sequencer's time is then the rendered time.
 #include <filesystem>
 #include <memory>
 #include <vector>
@@ -16,10 +16,9 @@ struct OfflineSynthOutput {
 
     static bool SoundfontInstalled() { return std::filesystem::is_regular_file(kvmidi::kDefaultSoundfont); }
 
-    OfflineSynthOutput()
+    explicit OfflineSynthOutput(kvmidi::FluidSynthOptions options = {kvmidi::kDefaultSoundfont, false})
     {
-        auto owned = std::make_unique<kvmidi::FluidSynthBackend>(
-            kvmidi::FluidSynthOptions{kvmidi::kDefaultSoundfont, false});
+        auto owned = std::make_unique<kvmidi::FluidSynthBackend>(std::move(options));
         backend = owned.get();
         std::vector<std::unique_ptr<kvmidi::Backend>> backends;
         backends.push_back(std::move(owned));

@@ -36,18 +36,21 @@ public:
         const double until = NowMs() + ms;
         std::array<float, kBlockFrames> left{}, right{};
         while (NowMs() < until) {
-            const double blockStart = NowMs();
             fluid_synth_write_float(m_synth, kBlockFrames, left.data(), 0, 1, right.data(), 0, 1);
-            float peak = 0;
-            for (int i = 0; i < kBlockFrames; ++i)
-                peak = std::max({peak, std::fabs(left[i]), std::fabs(right[i])});
-            m_peaks.push_back(peak);
-            if (m_bKeepSamples)
-                for (int i = 0; i < kBlockFrames; ++i)
-                    m_samples.push_back(0.5f * (left[i] + right[i]));
-            ++m_blocks;
-            Observe(blockStart);
+            Take(left, right);
         }
+    }
+
+    // Renders one block through an audio output standing in for a driver:
+    // render(frames, left, right) returns false, as this does, when none runs.
+    template <typename Output>
+    bool RenderThrough(Output render)
+    {
+        std::array<float, kBlockFrames> left{}, right{};
+        if (!render(kBlockFrames, left.data(), right.data()))
+            return false;
+        Take(left, right);
+        return true;
     }
 
     // Every note seen so far, in the order they started; a note is one
@@ -87,6 +90,20 @@ public:
 
 private:
     double MsOfBlock(std::size_t block) const { return 1000.0 * kBlockFrames * block / m_sampleRate; }
+
+    void Take(const std::array<float, kBlockFrames>& left, const std::array<float, kBlockFrames>& right)
+    {
+        const double blockStart = NowMs();
+        float peak = 0;
+        for (int i = 0; i < kBlockFrames; ++i)
+            peak = std::max({peak, std::fabs(left[i]), std::fabs(right[i])});
+        m_peaks.push_back(peak);
+        if (m_bKeepSamples)
+            for (int i = 0; i < kBlockFrames; ++i)
+                m_samples.push_back(0.5f * (left[i] + right[i]));
+        ++m_blocks;
+        Observe(blockStart);
+    }
 
     void Observe(double blockStart)
     {
