@@ -7,7 +7,7 @@
 
 namespace sound {
 
-const BarSpec& SpecOf(Bar bar)
+const BarSteps& StepsOf(Bar bar)
 {
     switch (bar) {
     case Bar::Velocity:
@@ -22,20 +22,20 @@ const BarSpec& SpecOf(Bar bar)
 
 int StepBar(Bar bar, ScrollCode code, int value, int thumb)
 {
-    const BarSpec& spec = SpecOf(bar);
+    const BarSteps& steps = StepsOf(bar);
     int to = value;
     switch (code) {
     case ScrollCode::LineLeft:
-        to = value - spec.line;
+        to = value - steps.line;
         break;
     case ScrollCode::LineRight:
-        to = value + spec.line;
+        to = value + steps.line;
         break;
     case ScrollCode::PageLeft:
-        to = value - spec.page;
+        to = value - steps.page;
         break;
     case ScrollCode::PageRight:
-        to = value + spec.page;
+        to = value + steps.page;
         break;
     case ScrollCode::Thumb:
         to = thumb;
@@ -43,7 +43,7 @@ int StepBar(Bar bar, ScrollCode code, int value, int thumb)
     case ScrollCode::Other:
         return value;
     }
-    return std::clamp(to, spec.minimum, spec.maximum);
+    return std::clamp(to, steps.minimum, steps.maximum);
 }
 
 std::string BarValueText(Bar bar, int value)

@@ -20,16 +20,16 @@ inline constexpr int kDefaultSeparation = 30;
 // The three bars of the Sound page.
 enum class Bar { Velocity, Duration, Separation };
 
-struct BarSpec {
+struct BarSteps {
     int minimum;
     int maximum;
     int line;  // one arrow
     int page;  // a click beside the thumb
 };
-inline constexpr BarSpec kVelocityBar{0, 127, 1, 5};
-inline constexpr BarSpec kDurationBar{1, 9999, 1, 100};
-inline constexpr BarSpec kSeparationBar{0, 2000, 1, 100};
-const BarSpec& SpecOf(Bar bar);
+inline constexpr BarSteps kVelocityBar{0, 127, 1, 5};
+inline constexpr BarSteps kDurationBar{1, 9999, 1, 100};
+inline constexpr BarSteps kSeparationBar{0, 2000, 1, 100};
+const BarSteps& StepsOf(Bar bar);
 
 enum class ScrollCode { LineLeft, LineRight, PageLeft, PageRight, Thumb, Other };
 

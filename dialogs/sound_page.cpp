@@ -85,17 +85,18 @@ bool CSoundSetDialog::OnInitDialog()
     for (int k = 0; k < sound::kInstrumentCount; ++k)
         platform::AddString(*combo, platform::ToQString(res::LoadString(sound::kFirstInstrument + k)));
     m_program = sound::ProgramMemory(m_values.instrument);
-    const int entry = m_values.instrument - sound::kFirstInstrument;
-    if (entry >= 0 && entry < sound::kInstrumentCount)
-        platform::SetCurSel(*combo, entry);
+    // Compared before subtracting: a stored instrument may be any number.
+    if (m_values.instrument >= sound::kFirstInstrument
+        && m_values.instrument < sound::kFirstInstrument + sound::kInstrumentCount)
+        platform::SetCurSel(*combo, m_values.instrument - sound::kFirstInstrument);
 
     // The ranges first, so that the positions exchanged are not cut to a default range.
     for (sound::Bar bar : kBars) {
-        const sound::BarSpec& spec = sound::SpecOf(bar);
+        const sound::BarSteps& steps = sound::StepsOf(bar);
         QScrollBar* scrollBar = BarOf(bar);
-        scrollBar->setRange(spec.minimum, spec.maximum);
-        scrollBar->setSingleStep(spec.line);
-        scrollBar->setPageStep(spec.page);
+        scrollBar->setRange(steps.minimum, steps.maximum);
+        scrollBar->setSingleStep(steps.line);
+        scrollBar->setPageStep(steps.page);
     }
     PropertyPage::OnInitDialog();
     for (sound::Bar bar : kBars)

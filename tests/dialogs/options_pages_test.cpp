@@ -2,6 +2,7 @@
 // through their widgets, on a MIDI library that records what it is sent.
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <memory>
 #include <vector>
 
@@ -235,6 +236,23 @@ TEST_F(OptionsPages, SoundPageOpensOnTheInstrumentAndValuesGiven)
     EXPECT_EQ(Text(sound, id::kSeparationValue), "  30");
     EXPECT_FALSE(ApplyEnabled());
     EXPECT_TRUE(midi.calls.empty());
+}
+
+// Whatever number the instrument setting holds, the page opens on its entry
+// or on none (the sanitizer build catches arithmetic that overflows).
+TEST_F(OptionsPages, SoundPageOpensOnAnyStoredInstrument)
+{
+    struct Row {
+        int instrument;
+        int entry;
+    };
+    const Row rows[] = {{3000, 0}, {3127, 127}, {2999, -1}, {3128, -1}, {INT_MIN, -1}, {INT_MAX, -1}};
+    for (const Row& row : rows) {
+        values.sound.instrument = row.instrument;
+        Open(SoundTab);
+        EXPECT_EQ(sound->Control<QComboBox>(id::kInstrument)->currentIndex(), row.entry) << row.instrument;
+        sheet.reset();
+    }
 }
 
 TEST_F(OptionsPages, BarsStepByTheirOwnTables)
