@@ -44,6 +44,8 @@ void RegisterDocumentCommands(platform::CommandMap& map, CKvwinDoc& doc)
     update(cmd::SearchTonalith, &CKvwinDoc::OnUpdateSearch);
     on(cmd::SearchChordDirectory, &CKvwinDoc::OnSearchChordDirectory);
     update(cmd::SearchChordDirectory, &CKvwinDoc::OnUpdateSearch);
+    on(cmd::SearchUserDirectory, &CKvwinDoc::OnSearchUserDirectory);
+    update(cmd::SearchUserDirectory, &CKvwinDoc::OnUpdateSearch);
 
     on(cmd::FileSaveAsHtml, &CKvwinDoc::OnFileSaveAsHtml);
     update(cmd::FileSaveAsHtml, &CKvwinDoc::OnUpdateFileSaveAsHtml);
@@ -55,7 +57,4 @@ void RegisterDocumentCommands(platform::CommandMap& map, CKvwinDoc& doc)
     on(cmd::ToolsLanguage, &CKvwinDoc::OnToolsLanguage);
     // Always enabled: before start-up the command does nothing.
     on(cmd::ToolsOptions, &CKvwinDoc::OnToolsOptions);
-
-    // The User Directory search joins here with its dialogs; until then it is
-    // disabled.
 }

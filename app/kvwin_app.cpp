@@ -18,6 +18,7 @@
 #include "dialogs/options_sheet.h"
 #include "dialogs/search_dialogs.h"
 #include "dialogs/size_language_dialogs.h"
+#include "dialogs/user_dir_dialogs.h"
 #include "document/command_ids.h"
 #include "document/kvwin_doc.h"
 #include "platform/dialog_runner.h"
@@ -109,6 +110,8 @@ bool CKvwinApp::CreateDocumentAndFrame()
     ports.docs = m_deps.docs;
     m_pSearchDialogs = std::make_unique<dialogs::SearchDialogs>(frame);
     ports.searchDialogs = m_pSearchDialogs.get();
+    m_pUserDirDialogs = std::make_unique<dialogs::UserDirDialogs>(frame);
+    ports.userDirDialogs = m_pUserDirDialogs.get();
     m_pOptionsDialogs = std::make_unique<dialogs::OptionsDialogs>(frame);
     ports.optionsDialogs = m_pOptionsDialogs.get();
     m_pSizeLanguageDialogs = std::make_unique<dialogs::SizeLanguageDialogs>(frame);

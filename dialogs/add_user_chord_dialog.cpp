@@ -7,6 +7,7 @@
 
 #include "dialogs/dialog_templates.h"
 #include "dialogs/name_validator.h"
+#include "dialogs/user_dir_logic.h"
 #include "platform/dialog_runner.h"
 #include "platform/qt_text.h"
 
@@ -36,6 +37,8 @@ void AddUserChordDialog::DoDataExchange(platform::DataExchange& dx)
 
 bool AddUserChordDialog::OnInitDialog()
 {
+    // A name from an older file may hold what the edit refuses.
+    name = platform::ToQString(AllowedName(platform::ToUtf8(name)));
     TemplateDialog::OnInitDialog();
     if (modifyMode)
         setWindowTitle(QStringLiteral("Modify Chord in User Directory"));
@@ -72,26 +75,20 @@ void AddUserChordDialog::OnClear()
 void AddUserChordDialog::OnOK()
 {
     auto* edit = Control<QLineEdit>(id::kChordName);
-    if (edit->text().isEmpty()) {
-        platform::MessageBox(QStringLiteral("No chord name"));
-        edit->setFocus();
+    const UserChordOk ok = CheckUserChord(platform::ToUtf8(edit->text()), m_logic, lock);
+    if (ok.refusal) {
+        platform::MessageBox(QString::fromLatin1(ok.refusal));
+        if (ok.refusal == kNoChordName)
+            edit->setFocus();
         return;
     }
-    if (m_logic.Count() == 0 && lock == 0) {
-        platform::MessageBox(QStringLiteral("No notes selected"));
-        return;
-    }
-    resultFlags = 0;
     if (!UpdateData(true))
         return;
-    resultMask = notes::MaskFromNoteChecks(checks);
-    resultFlags = notes::FlatFlagsFromNoteChecks(checks);
+    name = platform::ToQString(ok.name);
+    resultMask = ok.mask;
+    resultFlags = ok.flags;
     EndDialog(QDialog::Accepted);
 }
-
-}  // namespace dialogs
-
-namespace dialogs {
 
 bool AddFixedNotesToUserDir(UserDirList& userDir, const notes::NoteChecks& checks, QWidget* parent)
 {
@@ -100,8 +97,7 @@ bool AddFixedNotesToUserDir(UserDirList& userDir, const notes::NoteChecks& check
     dialog.lock = NoteBoxLogic::kNotesFixed;
     if (dialog.DoModal() != QDialog::Accepted)
         return false;
-    userDir.push_back({platform::ToUtf8(dialog.name), dialog.Value()});
-    g_bUserDirModified = true;
+    engine::AddUserChord(userDir, platform::ToUtf8(dialog.name), dialog.Value());
     return true;
 }
 

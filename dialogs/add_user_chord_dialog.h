@@ -2,6 +2,7 @@
 #include <QString>
 
 #include "dialogs/note_box_logic.h"
+#include "engine/udir.h"
 #include "platform/template_dialog.h"
 
 namespace dialogs {
@@ -15,14 +16,14 @@ public:
 
     // Set before running.
     bool modifyMode = false;
-    int lock = 0;  // NoteBoxLogic::kNotesFixed or kNotesPreset, 0 for free notes
+    int lock = notes::kNotesFree;  // or kNotesFixed, kNotesPreset
     notes::NoteChecks checks{};
     QString name;
 
-    // On OK.
+    // On OK; name too, without any character a chord name may not hold.
     FlatSpellingFlags resultFlags = 0;
     PitchClassMask resultMask = 0;
-    UdirChordValue Value() const { return static_cast<UdirChordValue>(resultFlags) << 16 | resultMask; }
+    UdirChordValue Value() const { return MakeUdirValue(resultFlags, resultMask); }
 
     static constexpr int kMaxNameLength = 35;
 
@@ -39,12 +40,6 @@ private:
 
     NoteBoxLogic m_logic{NoteBoxLogic::Rules::UserDirectory};
 };
-
-}  // namespace dialogs
-
-#include "engine/udir.h"
-
-namespace dialogs {
 
 // Asks for a name for the notes ticked in checks, which stay fixed, and on OK
 // appends the chord to userDir. True when a chord was added.

@@ -23,7 +23,7 @@ constexpr void PutNoteBoxes(std::array<ControlTemplate, N>& out, std::size_t fro
         out[from + static_cast<std::size_t>(i)] = {kNoteBoxIds[static_cast<std::size_t>(i)], ControlKind::CheckBox,
                                                    box.caption,
                                                    kNoteColumnX + kNoteColumnStep * kColumnOfBox[i],
-                                                   groupTop + 12 + 14 * row, 24, 10, 0};
+                                                   groupTop + 12 + 14 * row, kNoteColumnStep, 10, 0};
     }
 }
 
@@ -62,6 +62,18 @@ constexpr ControlTemplate kChordDirectoryControls[] = {
     {id::kRootPage, ControlKind::Edit, "", 171, 170, 34, 12, style::kReadOnly | style::kHidden},
 };
 
+constexpr ControlTemplate kUserDirectoryControls[] = {
+    {-1, ControlKind::Label, "Chords", 7, 7, 60, 8, 0},
+    {id::kUserDirList, ControlKind::ListBox, "", 7, 17, 150, 130, style::kSorted},
+    {-1, ControlKind::Label, "Notes", 7, 153, 60, 8, 0},
+    {id::kUserChordNotes, ControlKind::Edit, "", 7, 163, 150, 12, style::kReadOnly},
+    {id::kOk, ControlKind::PushButton, "OK", 165, 17, 50, 14, style::kDefault},
+    {id::kCancel, ControlKind::PushButton, "Cancel", 165, 35, 50, 14, 0},
+    {id::kUserDirAdd, ControlKind::PushButton, "&Add", 165, 70, 50, 14, 0},
+    {id::kUserDirModify, ControlKind::PushButton, "&Modify", 165, 88, 50, 14, 0},
+    {id::kUserDirDelete, ControlKind::PushButton, "&Delete", 165, 106, 50, 14, 0},
+};
+
 // Six columns under "6th" .. "1st", and the tuning's name beside its notes.
 constexpr int kTuningColumnX = 161;
 constexpr int kTuningColumnStep = 17;
@@ -98,6 +110,7 @@ constexpr auto kDiagramControls = [] {
 
 const platform::DialogTemplate kNotesTemplate{"Notes", 322, 90, kNotesControls};
 const platform::DialogTemplate kChordDirectoryTemplate{"Chord Directory", 211, 208, kChordDirectoryControls};
+const platform::DialogTemplate kUserDirectoryTemplate{"User Directory", 222, 183, kUserDirectoryControls};
 const platform::DialogTemplate kAddUserChordTemplate{"Add New Chord to User Directory", 322, 112,
                                                      kAddUserChordControls};
 const platform::DialogTemplate kDiagramTemplate{"Diagram", 300, 90, kDiagramControls};

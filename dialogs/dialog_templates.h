@@ -34,6 +34,12 @@ inline constexpr int kRootUp = 1037;
 inline constexpr int kRootDown = 1038;
 inline constexpr int kRootPage = 1039;
 inline constexpr int kShortNames = 1202;
+// User Directory.
+inline constexpr int kUserDirAdd = 1054;
+inline constexpr int kUserDirDelete = 1055;
+inline constexpr int kUserDirList = 1056;
+inline constexpr int kUserDirModify = 1060;
+inline constexpr int kUserChordNotes = 1005;
 // Size: the radios for 3, 4, 5 and 6 chords a row, one group from the first.
 inline constexpr int kThreePerRow = 1000;
 inline constexpr int kFourPerRow = 1001;
@@ -52,6 +58,7 @@ inline constexpr std::array<int, 6> kTuningNoteIds = {1237, 1261, 1262, 1263, 12
 
 extern const platform::DialogTemplate kNotesTemplate;           // 131 "Notes"
 extern const platform::DialogTemplate kChordDirectoryTemplate;  // 134 "Chord Directory"
+extern const platform::DialogTemplate kUserDirectoryTemplate;   // 136 "User Directory"
 extern const platform::DialogTemplate kAddUserChordTemplate;    // 137
 extern const platform::DialogTemplate kDiagramTemplate;         // 161 "Diagram"
 extern const platform::DialogTemplate kSizeTemplate;            // 130 "Size"

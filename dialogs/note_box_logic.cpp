@@ -22,15 +22,8 @@ void NoteBoxLogic::EnableUnchecked(bool enable)
     }
 }
 
-void NoteBoxLogic::LoadSearchEntry(const notes::NoteChecks& checks, PitchClassMask mask)
+void NoteBoxLogic::DisableTwinsOfTicked()
 {
-    m_checks = checks;
-    m_enabled.fill(true);
-    m_count = 0;
-    for (int i = 0; i < kNoteBoxCount; ++i) {
-        if (Checked(i))
-            ++m_count;
-    }
     for (int i = 0; i < kNoteBoxCount; ++i) {
         const int twin = Twin(i);
         if (twin < 0 || kNoteBoxes[static_cast<std::size_t>(i)].flatFlag)
@@ -41,6 +34,18 @@ void NoteBoxLogic::LoadSearchEntry(const notes::NoteChecks& checks, PitchClassMa
         else if (Checked(twin))
             m_enabled[static_cast<std::size_t>(i)] = false;
     }
+}
+
+void NoteBoxLogic::LoadSearchEntry(const notes::NoteChecks& checks, PitchClassMask mask)
+{
+    m_checks = checks;
+    m_enabled.fill(true);
+    m_count = 0;
+    for (int i = 0; i < kNoteBoxCount; ++i) {
+        if (Checked(i))
+            ++m_count;
+    }
+    DisableTwinsOfTicked();
     if (m_count > 5)
         EnableUnchecked(false);
     m_mask = mask;
@@ -53,6 +58,9 @@ void NoteBoxLogic::LoadUserChord(const notes::NoteChecks& checks, int lock)
     m_enabled.fill(true);
     m_count = notes::CountNotes(checks);
     m_mask = notes::MaskFromNoteChecks(checks);
+    // Without this a preset Db leaves C# free: ticking it too would count one
+    // note twice and lock the Db box ticked.
+    DisableTwinsOfTicked();
     if (lock != 0 || m_count > 5)
         EnableUnchecked(false);
 }

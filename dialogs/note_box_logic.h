@@ -14,8 +14,8 @@ public:
         UserDirectory,  // unticking the sixth note enables every unticked box
     };
     // Bit 0 of a lock disables every box; 2 presets the notes.
-    static constexpr int kNotesFixed = 1;
-    static constexpr int kNotesPreset = 2;
+    static constexpr int kNotesFixed = notes::kNotesFixed;
+    static constexpr int kNotesPreset = notes::kNotesPreset;
 
     explicit NoteBoxLogic(Rules rules) : m_rules(rules) {}
 
@@ -23,7 +23,7 @@ public:
     // ticked key and, past five notes, every unticked box is disabled.
     void LoadSearchEntry(const notes::NoteChecks& checks, PitchClassMask mask);
     // The user chord dialog opening; under a lock every unticked box (with
-    // kNotesFixed every box) is disabled.
+    // kNotesFixed every box) is disabled, else the twin of each ticked key.
     void LoadUserChord(const notes::NoteChecks& checks, int lock);
 
     // Box index ticked or unticked by the user.
@@ -38,6 +38,7 @@ public:
 
 private:
     void EnableUnchecked(bool enable);
+    void DisableTwinsOfTicked();
     bool Checked(int index) const { return m_checks[static_cast<std::size_t>(index)] != 0; }
 
     Rules m_rules;

@@ -17,6 +17,7 @@ namespace ports {
 class SearchDialogPort;
 class OptionsDialogPort;
 class FileDialogPort;
+class UserDirDialogPort;
 struct OptionsPreset;
 struct OptionsValues;
 class SizeLanguageDialogPort;
@@ -94,6 +95,7 @@ public:
         ports::SearchDialogPort* searchDialogs = nullptr;
         ports::OptionsDialogPort* optionsDialogs = nullptr;
         ports::FileDialogPort* fileDialogs = nullptr;
+        ports::UserDirDialogPort* userDirDialogs = nullptr;
         ports::SizeLanguageDialogPort* sizeLanguageDialogs = nullptr;
         ports::PadAttributesDialogPort* padAttributes = nullptr;
     };
@@ -181,6 +183,8 @@ public:
     void OnSearchTonalith();
     void OnSearchChordDirectory();
     void OnSearchUserDirectory();
+    // Names the current chord in the User Directory (the chord header's menu).
+    void AddChordToUserDirectory();
     // Options, Size and Language.
     void OnToolsOptions();
     // The Options pages filled from the document and the settings; their

@@ -38,6 +38,12 @@ inline constexpr std::array<NoteBox, kNoteBoxCount> kNoteBoxes = {{
     {0x800, 15, 0x01, "Ab", "As"},
 }};
 
+// How a user-chord dialog treats the notes it opens with.
+enum NoteLock : int {
+    kNotesFree = 0,
+    kNotesFixed = 1,   // every box disabled
+    kNotesPreset = 2,  // only the unticked boxes disabled
+};
 
 // Tick states by box index, 0 or 1.
 using NoteChecks = std::array<int, kNoteBoxCount>;

@@ -61,6 +61,7 @@ void CKvwinView::BuildCommands()
     m_commands.On(cmd::EditAttributesOfScratchPadChord, [this] { OnEditAttributesOfScratchPadChord(); });
     m_commands.On(cmd::FilePrint, [this] { OnFilePrint(); });
     m_commands.On(cmd::FilePrintPreview, [this] { OnFilePrintPreview(); });
+    m_commands.On(cmd::AddChordToUserDirectory, [this] { OnAddChordToUserDirectory(); });
 }
 
 void CKvwinView::OnInitialUpdate(view::ViewFaces& frameFaces, const FontCatalog* fonts)

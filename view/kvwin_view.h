@@ -92,6 +92,8 @@ public:
     QImage MarkedBlockImage();
     // The chord header's menu; the point is global.
     void OnContextMenu(QPoint global);
+    // Names the current chord when it has no name.
+    void OnAddChordToUserDirectory();
 
     // What runs a command chosen from the context menu; by default the
     // view's own handler. The main window routes it through its commands.

@@ -14,6 +14,7 @@
 #include "document/pad_attributes_port.h"
 #include "document/persistent_settings.h"
 #include "document/text_decoding.h"
+#include "engine/chord_names.h"
 #include "platform/qt_surface.h"
 #include "view/hit_test.h"
 #include "view/kvwin_view.h"
@@ -202,6 +203,12 @@ void CKvwinView::OnContextMenu(QPoint global)
         items.push_back({m_doc.GetContextMenuItemId(i), m_doc.GetContextMenuItemText(i), m_doc.GetContextMenuItemFlags(i)});
     if (const int chosen = RunMenu(items, global); chosen != 0)
         RunCommand(chosen);
+}
+
+void CKvwinView::OnAddChordToUserDirectory()
+{
+    if (m_doc.m_strChordTitle == kNoChordIdFound)
+        m_doc.AddChordToUserDirectory();
 }
 
 int CKvwinView::RunMenu(const std::vector<MenuItem>& items, QPoint global)

@@ -18,8 +18,10 @@
 #include "platform/scripted_dialog_runner.h"
 #include "support/fake_ports.h"
 
-struct NoDocsFolder final : DocsFolder {
-    std::optional<std::string> DocumentsFolder() const override { return std::nullopt; }
+// The documents folder: none unless a test names one.
+struct TestDocsFolder final : DocsFolder {
+    std::optional<std::string> folder;
+    std::optional<std::string> DocumentsFolder() const override { return folder; }
 };
 
 // A 1920 x 1200 screen at 96 dpi, 520 mm by 325 mm.
@@ -52,11 +54,22 @@ protected:
     }
 
     std::string IniPath() const { return m_dir.filePath(QStringLiteral("Tonalith.conf")).toStdString(); }
+    std::string TempPath(const char* name) const { return m_dir.filePath(QString::fromUtf8(name)).toStdString(); }
+
+    // A "Documents" folder in the temporary folder becomes the user's.
+    std::string UseDocumentsFolder()
+    {
+        QDir(m_dir.path()).mkpath(QStringLiteral("Documents"));
+        docs.folder = TempPath("Documents");
+        return *docs.folder;
+    }
 
     // A fresh program on the same settings file; the previous one is gone first.
     CKvwinApp& Start(bool initDocument = true)
     {
         m_app.reset();
+        // A new process starts with the flag clear.
+        g_bUserDirModified = false;
         m_store = std::make_unique<platform::QtSettingsStore>(IniPath());
         CKvwinApp::Dependencies deps;
         deps.settings = m_store.get();
@@ -85,7 +98,7 @@ protected:
 
     FakeMidi midi;
     bool useSystemMidi = false;  // the real MIDI library, built-in synth and all
-    NoDocsFolder docs;
+    TestDocsFolder docs;
     FixedScreenInfo screen;
     platform::ScriptedDialogRunner runner;
 

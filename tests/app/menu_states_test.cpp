@@ -18,7 +18,6 @@ namespace {
 // Commands that other branches are building; their rows are skipped until
 // those land. Empty this set then.
 const std::set<int> kBuiltElsewhere = {
-    cmd::SearchUserDirectory,
 };
 
 struct Enabled {

@@ -1,0 +1,20 @@
+#pragma once
+#include "document/user_dir_dialog_port.h"
+
+class QWidget;
+
+namespace dialogs {
+
+// The User Directory's dialogs, run modally over parent.
+class UserDirDialogs : public ports::UserDirDialogPort {
+public:
+    explicit UserDirDialogs(QWidget* parent = nullptr) : m_parent(parent) {}
+
+    ports::UserDirectoryResult RunUserDirectory(UserDirList& userDir) override;
+    ports::UserChordResult RunAddUserChord(const ports::UserChordPreset& preset) override;
+
+private:
+    QWidget* m_parent;
+};
+
+}  // namespace dialogs
