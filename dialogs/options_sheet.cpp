@@ -3,7 +3,10 @@
 #include "dialogs/display_page.h"
 #include "dialogs/general_page.h"
 #include "dialogs/html_applet_page.h"
+#include "dialogs/midi_out_page.h"
 #include "dialogs/scratch_pad_page.h"
+#include "dialogs/sound_page.h"
+#include "dialogs/tuning_page.h"
 
 namespace dialogs {
 
@@ -16,15 +19,11 @@ struct SoundPages {
     platform::PropertyPage* midiOut;
 };
 
-// The Tuning, Sound and MIDI Out pages are made here and nowhere else; until
-// they are built, each is a blank page under its caption.
-SoundPages MakeTuningSoundAndMidiOutPages(ports::OptionsValues&, const ports::OptionsPreset&)
+// The Tuning, Sound and MIDI Out pages are made here and nowhere else.
+SoundPages MakeTuningSoundAndMidiOutPages(ports::OptionsValues& values, const ports::OptionsPreset& preset)
 {
-    static constexpr platform::DialogTemplate kTuning{"Tuning", 200, 100, {}};
-    static constexpr platform::DialogTemplate kSound{"Sound", 200, 100, {}};
-    static constexpr platform::DialogTemplate kMidiOut{"MIDI Out", 200, 100, {}};
-    return {new platform::PropertyPage(kTuning), new platform::PropertyPage(kSound),
-            new platform::PropertyPage(kMidiOut)};
+    return {new CTuningDialog(values.tuning, preset.midi), new CSoundSetDialog(values.sound, preset.midi),
+            new CCfgOpDevDialog(values.midiOut, preset.midi)};
 }
 
 }  // namespace
@@ -66,6 +65,11 @@ bool CKvWin32PropertySheet::OnApplyNow()
     // The framework has shown why the values were refused; the pages stay modified.
     if (platform::PropertyPage* active = GetActivePage(); active && !active->UpdateData(true))
         return false;
+    // The Sound page sets the output to what is about to be applied.
+    for (int i = 0; i < GetPageCount(); ++i) {
+        if (GetPage(i)->IsCreated())
+            GetPage(i)->OnApply();
+    }
     if (m_applyNow)
         m_applyNow(m_values);
     for (int i = 0; i < GetPageCount(); ++i)

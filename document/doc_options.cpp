@@ -20,13 +20,6 @@ std::int32_t SettingFromColour(COLORREF colour)
     return static_cast<std::int32_t>(document::SwapRedBlue(colour));
 }
 
-// The open string of a MIDI note; its name may be spelled flat, which the
-// note-name table cannot read back.
-PitchClassMask MaskOfMidiNote(std::uint8_t note)
-{
-    return static_cast<PitchClassMask>(1u << ((note + 3) % 12));
-}
-
 }  // namespace
 
 ports::OptionsPreset CKvwinDoc::MakeOptionsPreset() const
@@ -135,7 +128,8 @@ void CKvwinDoc::ApplyOptions(const ports::OptionsValues& values)
         redraw = true;
     } else if (values.tuning.tuningChanged) {
         for (std::size_t s = 0; s < m_awTuning.size(); ++s)
-            m_awTuning[s] = MaskOfMidiNote(values.tuning.stringNotes[s]);
+            // From the note: a name may be spelled flat, which the name table cannot read back.
+            m_awTuning[s] = engine::MidiNoteMask(values.tuning.stringNotes[s]);
         m_abTuningNotes = values.tuning.stringNotes;
         m_nSnotes = values.tuning.soundOnAdjust;
         BuildFretboardNotes();

@@ -46,6 +46,13 @@ PitchClassMask NoteNameToMask(std::string_view name);
 // The spelling a named chord is written with; 0 (all sharps) when not listed.
 FlatSpellingFlags GetFlatSpellingFlags(PitchClassMask mask);
 
+// The one-bit mask of a MIDI note's pitch class (note 57 is A). Always a
+// note of the table, whatever name a string was shown with.
+constexpr PitchClassMask MidiNoteMask(int note)
+{
+    return static_cast<PitchClassMask>(1u << ((note % 12 + 15) % 12));
+}
+
 // General MIDI program of an instrument string id 3000..3127, else 25.
 std::uint8_t GetMidiProgram(int instrumentId);
 

@@ -2,6 +2,7 @@
 // Fakes of the document's ports that record what the document asked for.
 #include <map>
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -38,6 +39,8 @@ struct FakeMidi : ports::MidiPort {
         bool operator==(const Call&) const = default;
     };
     std::vector<std::string> devices;
+    std::vector<ports::MidiDeviceCaps> deviceCaps;  // by id where given; the name comes from devices
+    std::set<std::uint32_t> failingQueries;         // ids whose capabilities cannot be read
     std::uint32_t openResult = 0;
     std::uint32_t programResult = 0;
     std::vector<Call> calls;
@@ -66,9 +69,9 @@ struct FakeMidi : ports::MidiPort {
     std::uint32_t NumDevs() override { return static_cast<std::uint32_t>(devices.size()); }
     std::uint32_t DevCaps(std::uint32_t id, ports::MidiDeviceCaps& caps) override
     {
-        if (id >= devices.size())
+        if (id >= devices.size() || failingQueries.count(id))
             return 2;
-        caps = {};
+        caps = id < deviceCaps.size() ? deviceCaps[id] : ports::MidiDeviceCaps{};
         caps.name = devices[id];
         return 0;
     }

@@ -1,0 +1,78 @@
+#include "dialogs/midi_out_page.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QListWidget>
+
+#include "dialogs/sound_logic.h"
+#include "dialogs/sound_templates.h"
+#include "document/ports.h"
+#include "platform/list_boxes.h"
+#include "platform/qt_text.h"
+
+namespace dialogs {
+
+CCfgOpDevDialog::CCfgOpDevDialog(ports::MidiOutOptions& values, ports::MidiPort* midi, QWidget* parent)
+    : PropertyPage(kMidiOutTemplate, parent), m_values(values), m_midi(midi)
+{
+}
+
+void CCfgOpDevDialog::BindControls()
+{
+    connect(Control<QComboBox>(id::kOutputDevice), &QComboBox::activated, this,
+            [this](int index) { OnSelchangeOutputDevice(index); });
+}
+
+bool CCfgOpDevDialog::OnInitDialog()
+{
+    PropertyPage::OnInitDialog();
+    const std::vector<sound::MidiDevice> devices = m_midi ? sound::ListMidiDevices(*m_midi)
+                                                          : std::vector<sound::MidiDevice>{};
+    auto* combo = Control<QComboBox>(id::kOutputDevice);
+    if (!devices.empty() && m_values.device.empty())
+        m_values.device = devices.front().caps.name;
+    for (const sound::MidiDevice& device : devices)
+        platform::AddString(*combo, platform::ToQString(device.caps.name));
+    if (const auto id = sound::LastDeviceNamed(devices, m_values.device))
+        m_nDevice = *id;
+    platform::SelectStringPrefix(*combo, platform::ToQString(m_values.device));
+    m_nSelection = combo->currentIndex();
+    if (!devices.empty())
+        ShowDeviceCaps();
+    return true;
+}
+
+void CCfgOpDevDialog::ShowDeviceCaps()
+{
+    auto* features = Control<QListWidget>(id::kFeatures);
+    features->clear();
+    ports::MidiDeviceCaps caps;
+    if (!m_midi || m_midi->DevCaps(m_nDevice, caps) != 0) {
+        // Nothing known about it: the texts the page was built with.
+        Control<QLabel>(id::kTechnology)->setText(platform::ToQString(sound::MidiTechnologyName(0)));
+        Control<QLabel>(id::kVoices)->clear();
+        Control<QLabel>(id::kNotes)->clear();
+        return;
+    }
+    Control<QLabel>(id::kTechnology)->setText(platform::ToQString(sound::MidiTechnologyName(caps.technology)));
+    Control<QLabel>(id::kVoices)->setText(QString::number(caps.voices));
+    Control<QLabel>(id::kNotes)->setText(QString::number(caps.notes));
+    for (const std::string& line : sound::MidiFeatureLines(caps.support))
+        platform::AddString(*features, platform::ToQString(line));
+}
+
+void CCfgOpDevDialog::OnSelchangeOutputDevice(int index)
+{
+    if (index < 0)
+        return;
+    m_nSelection = index;
+    m_values.device = platform::ToUtf8(Control<QComboBox>(id::kOutputDevice)->itemText(index));
+    if (m_midi) {
+        if (const auto id = sound::LastDeviceNamed(sound::ListMidiDevices(*m_midi), m_values.device))
+            m_nDevice = *id;
+    }
+    ShowDeviceCaps();
+    SetModified(true);
+}
+
+}  // namespace dialogs
