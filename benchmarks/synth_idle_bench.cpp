@@ -4,12 +4,9 @@
 // spell to its first sound at the sink's monitor. Both for the synth as it
 // is, resting its audio output when quiet, and with the output kept running
 // as it used to be. Needs a PulseAudio server (XDG_RUNTIME_DIR or
-// PULSE_SERVER) and parec.
+// PULSE_SERVER), pactl and parec.
 //   synth_idle_bench [--idle-seconds 30] [--takes 5]
-#include <signal.h>
 #include <sys/resource.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <chrono>
@@ -18,21 +15,21 @@
 #include <cstdlib>
 #include <cstring>
 #include <memory>
-#include <mutex>
 #include <optional>
-#include <string>
 #include <thread>
 #include <vector>
 
 #include "kvmidi/fluid_backend.h"
 #include "kvmidi/output.h"
+#include "support/pulse_sink.h"
 
 namespace {
 
 using Steady = std::chrono::steady_clock;
 using std::chrono::milliseconds;
+using testsupport::PulseNullSink;
+using testsupport::Recording;
 
-constexpr int kRate = 48000;
 constexpr float kHeard = 1e-3f;  // -60 dBFS
 constexpr const char* kSink = "tonalith_idle_bench";
 // Time for a strum's tail and the silence before the output rests, with room
@@ -52,167 +49,30 @@ double Ms(Steady::duration d)
     return std::chrono::duration<double, std::milli>(d).count();
 }
 
-std::optional<std::string> Command(const std::string& command)
+// When the first frame from `from` on above the level was captured, at the
+// latest; nothing if none has arrived by the deadline.
+std::optional<Steady::time_point> FirstHeard(PulseNullSink& sink, std::size_t from, Steady::time_point deadline)
 {
-    FILE* pipe = popen((command + " 2>/dev/null").c_str(), "r");
-    if (!pipe)
-        return std::nullopt;
-    std::string out;
-    char buffer[256];
-    std::size_t n;
-    while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0)
-        out.append(buffer, n);
-    if (pclose(pipe) != 0)
-        return std::nullopt;
-    return out;
+    std::optional<std::size_t> heard;
+    std::optional<std::size_t> next;  // the first sample not yet looked at
+    for (;;) {
+        const auto captured = sink.Inspect([&](const Recording& r) -> std::optional<Steady::time_point> {
+            const auto channels = static_cast<std::size_t>(r.channels);
+            for (next = next.value_or(from * channels); !heard && *next < r.samples.size(); ++*next)
+                if (std::fabs(r.samples[*next]) > kHeard)
+                    heard = *next / channels;
+            // The blocks of the next 200 ms narrow the date down.
+            if (heard && r.blocks.back().arrived - r.ArrivalOf(*heard) > milliseconds(200))
+                return r.LatestCapture(*heard);
+            return std::nullopt;
+        });
+        if (captured)
+            return captured;
+        if (Steady::now() > deadline)
+            return std::nullopt;
+        std::this_thread::sleep_for(milliseconds(2));
+    }
 }
-
-// A null sink of the benchmark's own, made the default of this process, and
-// a recording of its monitor by parec in a child process (so its CPU time is
-// not ours). Each block read is stamped with the clock on arrival, which
-// dates the frames: frame n was captured no later than the arrival of any
-// later block minus the frames between, so the dates err late, never early,
-// also when the recorder drops frames.
-class MonitoredSink {
-public:
-    MonitoredSink()
-    {
-        const auto module = Command(std::string("pactl load-module module-null-sink sink_name=") + kSink
-                                    + " rate=" + std::to_string(kRate) + " channels=1");
-        if (module && !module->empty())
-            m_module = module->substr(0, module->find_first_of("\r\n"));
-        setenv("PULSE_SINK", kSink, 1);
-    }
-    ~MonitoredSink()
-    {
-        StopRecording();
-        if (!m_module.empty())
-            Command("pactl unload-module " + m_module);
-    }
-    MonitoredSink(const MonitoredSink&) = delete;
-    MonitoredSink& operator=(const MonitoredSink&) = delete;
-
-    bool Loaded() const { return !m_module.empty(); }
-
-    bool StartRecording()
-    {
-        {
-            std::lock_guard lock(m_mutex);
-            m_samples.clear();
-            m_blocks.clear();
-        }
-        int fds[2];
-        if (pipe(fds) != 0)
-            return false;
-        m_recorder = fork();
-        if (m_recorder == 0) {
-            dup2(fds[1], STDOUT_FILENO);
-            close(fds[0]);
-            close(fds[1]);
-            const std::string device = std::string("--device=") + kSink + ".monitor";
-            const std::string rate = "--rate=" + std::to_string(kRate);
-            execlp("parec", "parec", device.c_str(), "--format=float32le", rate.c_str(), "--channels=1", "--raw",
-                   "--latency-msec=5", static_cast<char*>(nullptr));
-            _exit(127);
-        }
-        close(fds[1]);
-        if (m_recorder < 0) {
-            close(fds[0]);
-            return false;
-        }
-        m_reader = std::thread([this, fd = fds[0]] { Read(fd); });
-        const auto deadline = Steady::now() + std::chrono::seconds(5);
-        while (Frames() == 0 && Steady::now() < deadline)
-            std::this_thread::sleep_for(milliseconds(5));
-        return Frames() > 0;
-    }
-
-    void StopRecording()
-    {
-        if (m_recorder > 0) {
-            kill(m_recorder, SIGTERM);
-            waitpid(m_recorder, nullptr, 0);
-            m_recorder = -1;
-        }
-        if (m_reader.joinable())
-            m_reader.join();
-    }
-
-    std::size_t Frames()
-    {
-        std::lock_guard lock(m_mutex);
-        return m_samples.size();
-    }
-
-    // When the first frame from `from` on above the level was captured, at
-    // the latest; nothing if none has arrived by the deadline.
-    std::optional<Steady::time_point> FirstHeard(std::size_t from, Steady::time_point deadline)
-    {
-        std::optional<std::size_t> heard;
-        for (;;) {
-            {
-                std::lock_guard lock(m_mutex);
-                for (std::size_t i = heard.value_or(from); !heard && i < m_samples.size(); ++i)
-                    if (std::fabs(m_samples[i]) > kHeard)
-                        heard = i;
-                // The blocks of the next 200 ms narrow the date down.
-                if (heard && !m_blocks.empty() && m_blocks.back().arrived - ArrivalOf(*heard) > milliseconds(200))
-                    return LatestCapture(*heard);
-            }
-            if (Steady::now() > deadline)
-                return std::nullopt;
-            std::this_thread::sleep_for(milliseconds(2));
-        }
-    }
-
-private:
-    struct Block {
-        Steady::time_point arrived;
-        std::size_t end;  // frames recorded by then
-    };
-
-    Steady::time_point ArrivalOf(std::size_t frame) const
-    {
-        return std::find_if(m_blocks.begin(), m_blocks.end(), [&](const Block& b) { return b.end > frame; })->arrived;
-    }
-
-    Steady::time_point LatestCapture(std::size_t frame) const
-    {
-        Steady::time_point latest = Steady::time_point::max();
-        for (const Block& block : m_blocks)
-            if (block.end > frame)
-                latest = std::min(latest, block.arrived - std::chrono::duration_cast<Steady::duration>(
-                                                              std::chrono::duration<double>(
-                                                                  static_cast<double>(block.end - 1 - frame) / kRate)));
-        return latest;
-    }
-
-    void Read(int fd)
-    {
-        std::vector<char> pending;
-        char buffer[1024];
-        ssize_t n;
-        while ((n = read(fd, buffer, sizeof buffer)) > 0) {
-            const Steady::time_point arrived = Steady::now();
-            pending.insert(pending.end(), buffer, buffer + n);
-            const std::size_t whole = pending.size() / sizeof(float);
-            std::lock_guard lock(m_mutex);
-            const std::size_t old = m_samples.size();
-            m_samples.resize(old + whole);
-            std::memcpy(m_samples.data() + old, pending.data(), whole * sizeof(float));
-            pending.erase(pending.begin(), pending.begin() + static_cast<std::ptrdiff_t>(whole * sizeof(float)));
-            m_blocks.push_back({arrived, m_samples.size()});
-        }
-        close(fd);
-    }
-
-    std::string m_module;
-    pid_t m_recorder = -1;
-    std::thread m_reader;
-    std::mutex m_mutex;
-    std::vector<float> m_samples;
-    std::vector<Block> m_blocks;
-};
 
 struct Figures {
     double idleCpuPercent = 0;
@@ -230,7 +90,7 @@ void Strum(kvmidi::Output& output, Figures& figures)
     }
 }
 
-std::optional<Figures> Measure(MonitoredSink& sink, std::optional<milliseconds> restAfter, int idleSeconds,
+std::optional<Figures> Measure(PulseNullSink& sink, std::optional<milliseconds> restAfter, int idleSeconds,
                                int takes)
 {
     kvmidi::FluidSynthOptions options;
@@ -263,7 +123,7 @@ std::optional<Figures> Measure(MonitoredSink& sink, std::optional<milliseconds> 
         const std::size_t from = sink.Frames();
         const Steady::time_point asked = Steady::now();
         Strum(output, figures);
-        const auto heard = sink.FirstHeard(from, asked + std::chrono::seconds(3));
+        const auto heard = FirstHeard(sink, from, asked + std::chrono::seconds(3));
         if (!heard) {
             std::fprintf(stderr, "take %d: nothing was heard\n", take + 1);
             return std::nullopt;
@@ -301,11 +161,13 @@ int main(int argc, char** argv)
         else if (std::strcmp(argv[i], "--takes") == 0)
             takes = std::max(1, std::atoi(argv[i + 1]));
     }
-    MonitoredSink sink;
-    if (!sink.Loaded()) {
-        std::fprintf(stderr, "no PulseAudio server to load a null sink into (is XDG_RUNTIME_DIR set?)\n");
+    // Mono, and a short recorder latency for finely dated blocks.
+    PulseNullSink sink(kSink, 1, milliseconds(5));
+    if (!sink.Problem().empty()) {
+        std::fprintf(stderr, "%s\n", sink.Problem().c_str());
         return 1;
     }
+    sink.MakeDefault();
     std::printf("%d s idle, %lld s after one strum; %d takes of a strum after %lld s of quiet\n", idleSeconds,
                 static_cast<long long>(kSettle.count()), takes, static_cast<long long>(kSettle.count()));
     std::printf("%-28s %10s   %23s   %18s\n", "", "idle CPU", "first sound min/med/max", "PlayNote med/max");

@@ -134,7 +134,7 @@ protected:
         // Every stream of this process, the synth's included, plays into that
         // sink, with room on the server for 200 ms of sound: a busy machine
         // then delays the synth's sound rather than dropping it.
-        setenv("PULSE_SINK", m_sink->Name().c_str(), 1);
+        m_sink->MakeDefault();
         setenv("PULSE_LATENCY_MSEC", "200", 1);
         useSystemMidi = true;
     }
