@@ -1,7 +1,7 @@
 #include "app/screen_port.h"
 
 CScreenPort::CScreenPort(const ScreenInfo& screen, std::function<bool()> hasView)
-    : m_screen(screen), m_hasView(std::move(hasView)), m_dpi(&screen)
+    : m_hasView(std::move(hasView)), m_dpi(&screen)
 {
 }
 

@@ -15,7 +15,6 @@ public:
     std::optional<ports::DisplayMetrics> ViewDisplayMetrics() const override;
 
 private:
-    const ScreenInfo& m_screen;
     std::function<bool()> m_hasView;
     mutable CDpiHelper m_dpi;
 };

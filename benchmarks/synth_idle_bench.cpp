@@ -21,7 +21,7 @@
 
 #include "kvmidi/fluid_backend.h"
 #include "kvmidi/output.h"
-#include "support/pulse_sink.h"
+#include "tests/support/pulse_sink.h"
 
 namespace {
 

@@ -7,9 +7,6 @@ inline constexpr int AFX_IDS_APP_TITLE = 57344;
 inline constexpr int AFX_IDS_IDLEMESSAGE = 57345;
 // The face of the chords-per-row box.
 inline constexpr int IDS_SIZE_BOX_FACE = 129;
-// The General MIDI instrument names, one per program: 3000 + program.
-inline constexpr int IDS_FIRST_INSTRUMENT = 3000;
-inline constexpr int IDS_LAST_INSTRUMENT = 3127;
 
 // Start-up refusals of unsupported systems.
 inline constexpr std::string_view kTextWin32s =

@@ -73,12 +73,9 @@ Rect ChordHeaderBand(int n, int pageWidth)
 
 Rect PadChordCell(int index, int n, int scale, bool titleTop)
 {
-    if (n <= 0)
-        n = 6;
-    const int c = index % n;
-    const int r = index / n;
-    const int top = -(kPadRowHeight * r + 7) * scale;
-    return {(kCellWidth * c + 2) * scale, top, (kCellWidth * c + 46) * scale,
+    const Point origin = CellOrigin(index, n, scale, true);
+    const int top = origin.y - 7 * scale;
+    return {origin.x + 2 * scale, top, origin.x + 46 * scale,
             top - (titleTop ? kPadRowHeight : kPadRowHeight + 7) * scale};
 }
 

@@ -139,7 +139,7 @@ TEST(SoundInstruments, TheListHasTheGeneralMidiNamesInProgramOrder)
     EXPECT_EQ(res::LoadString(2999), "");
     EXPECT_EQ(res::LoadString(3128), "");
     std::set<std::string_view> names;
-    for (int id = res::IDS_FIRST_INSTRUMENT; id <= res::IDS_LAST_INSTRUMENT; ++id)
+    for (int id = sound::kFirstInstrument; id < sound::kFirstInstrument + sound::kInstrumentCount; ++id)
         names.insert(res::LoadString(id));
     EXPECT_EQ(names.size(), 128u);
     EXPECT_EQ(names.count(""), 0u);
