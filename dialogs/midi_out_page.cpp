@@ -36,7 +36,6 @@ bool CCfgOpDevDialog::OnInitDialog()
     if (const auto id = sound::LastDeviceNamed(devices, m_values.device))
         m_nDevice = *id;
     platform::SelectStringPrefix(*combo, platform::ToQString(m_values.device));
-    m_nSelection = combo->currentIndex();
     if (!devices.empty())
         ShowDeviceCaps();
     return true;
@@ -65,7 +64,6 @@ void CCfgOpDevDialog::OnSelchangeOutputDevice(int index)
 {
     if (index < 0)
         return;
-    m_nSelection = index;
     m_values.device = platform::ToUtf8(Control<QComboBox>(id::kOutputDevice)->itemText(index));
     if (m_midi) {
         if (const auto id = sound::LastDeviceNamed(sound::ListMidiDevices(*m_midi), m_values.device))

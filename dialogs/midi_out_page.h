@@ -31,7 +31,6 @@ private:
 
     ports::MidiOutOptions& m_values;
     ports::MidiPort* m_midi;
-    int m_nSelection = 0;
     std::uint32_t m_nDevice = 0;
 };
 

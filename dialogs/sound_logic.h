@@ -63,7 +63,6 @@ public:
     // A choice in the list, or Default.
     void Choose(int instrument);
     int Instrument() const { return m_instrument; }
-    int StartInstrument() const { return m_start; }
 
     // Before the test chord: the program to send, if any.
     std::optional<std::uint8_t> Test();
