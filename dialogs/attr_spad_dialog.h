@@ -18,7 +18,6 @@ public:
 
     // The values as OK leaves them.
     ports::PadChordAttributes Values() const;
-    const PadChordEdit& Chord() const { return m_chord; }
 
 protected:
     void BindControls() override;

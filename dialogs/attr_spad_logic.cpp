@@ -1,23 +1,12 @@
 #include "dialogs/attr_spad_logic.h"
 
+#include "document/note_boxes.h"
+
 namespace dialogs {
 
 namespace {
 
 constexpr int kHighestFret = 20;
-
-struct BlackKey {
-    PitchClassMask note;
-    FlatSpellingFlags bit;
-};
-
-constexpr BlackKey kBlackKeys[] = {
-    {0x002, 0x02},  // A#/Bb
-    {0x010, 0x08},  // C#/Db
-    {0x040, 0x10},  // D#/Eb
-    {0x200, 0x40},  // F#/Gb
-    {0x800, 0x01},  // G#/Ab
-};
 
 bool IsString(int s)
 {
@@ -39,9 +28,10 @@ int RadioIndex(int fret, int baseFret)
 
 FlatSpellingFlags AccidentalBit(PitchClassMask note)
 {
-    for (const BlackKey& key : kBlackKeys) {
-        if (key.note == note)
-            return key.bit;
+    // The flat box of a black key carries its flag.
+    for (const notes::NoteBox& box : notes::kNoteBoxes) {
+        if (box.bit == note && box.flatFlag != 0)
+            return box.flatFlag;
     }
     return 0;
 }

@@ -40,9 +40,10 @@ void HtmlAppletPage::BindControls()
     for (int control : {id::kSaveAllPages, id::kShrinkToA4})
         connect(Control<QCheckBox>(control), &QCheckBox::clicked, this, [this] { SetModified(true); });
     connect(Control<QCheckBox>(id::kReducedScale), &QCheckBox::clicked, this, [this] { OnReducedScale(); });
-    connect(Control<QPushButton>(id::kTextColour), &QPushButton::clicked, this, [this] { OnTextColour(); });
+    connect(Control<QPushButton>(id::kTextColour), &QPushButton::clicked, this,
+            [this] { OnChooseColour(m_values.text); });
     connect(Control<QPushButton>(id::kBackgroundColour), &QPushButton::clicked, this,
-            [this] { OnBackgroundColour(); });
+            [this] { OnChooseColour(m_values.background); });
     connect(Control<QPushButton>(id::kDefaultColours), &QPushButton::clicked, this, [this] { OnDefaultColours(); });
     connect(Control<QSlider>(id::kLeftMargin), &QSlider::valueChanged, this, [this](int p) { OnLeftMargin(p); });
     connect(Control<QSlider>(id::kRowSeparation), &QSlider::valueChanged, this,
@@ -121,19 +122,10 @@ void HtmlAppletPage::OnRowSeparation(int position)
     SetModified(true);
 }
 
-void HtmlAppletPage::OnTextColour()
+void HtmlAppletPage::OnChooseColour(COLORREF& colour)
 {
-    if (const auto colour = platform::ChooseColour(m_values.text, this)) {
-        m_values.text = *colour;
-        ShowColours();
-        SetModified(true);
-    }
-}
-
-void HtmlAppletPage::OnBackgroundColour()
-{
-    if (const auto colour = platform::ChooseColour(m_values.background, this)) {
-        m_values.background = *colour;
+    if (const auto chosen = platform::ChooseColour(colour, this)) {
+        colour = *chosen;
         ShowColours();
         SetModified(true);
     }

@@ -20,8 +20,8 @@ protected:
     void DoDataExchange(platform::DataExchange& dx) override;
 
 private:
-    void OnTextColour();
-    void OnBackgroundColour();
+    // Text or Background: the standard colour dialog for one of the two.
+    void OnChooseColour(COLORREF& colour);
     void OnDefaultColours();
     void OnReducedScale();
     void OnLeftMargin(int position);

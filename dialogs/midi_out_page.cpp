@@ -6,6 +6,7 @@
 
 #include "dialogs/sound_logic.h"
 #include "dialogs/sound_templates.h"
+#include "document/midi_devices.h"
 #include "document/ports.h"
 #include "platform/list_boxes.h"
 #include "platform/qt_text.h"
@@ -26,18 +27,18 @@ void CCfgOpDevDialog::BindControls()
 bool CCfgOpDevDialog::OnInitDialog()
 {
     PropertyPage::OnInitDialog();
-    const std::vector<sound::MidiDevice> devices = m_midi ? sound::ListMidiDevices(*m_midi)
-                                                          : std::vector<sound::MidiDevice>{};
+    // Listed once: the names in the box and the ids they stand for stay together.
+    if (m_midi)
+        m_devices = document::ListMidiDevices(*m_midi);
     auto* combo = Control<QComboBox>(id::kOutputDevice);
-    if (!devices.empty() && m_values.device.empty())
-        m_values.device = devices.front().caps.name;
-    for (const sound::MidiDevice& device : devices)
+    if (!m_devices.empty() && m_values.device.empty())
+        m_values.device = m_devices.front().caps.name;
+    for (const document::MidiDevice& device : m_devices)
         platform::AddString(*combo, platform::ToQString(device.caps.name));
-    if (const auto id = sound::LastDeviceNamed(devices, m_values.device))
+    if (const auto id = document::LastDeviceNamed(m_devices, m_values.device))
         m_nDevice = *id;
     platform::SelectStringPrefix(*combo, platform::ToQString(m_values.device));
-    m_nSelection = combo->currentIndex();
-    if (!devices.empty())
+    if (!m_devices.empty())
         ShowDeviceCaps();
     return true;
 }
@@ -65,12 +66,9 @@ void CCfgOpDevDialog::OnSelchangeOutputDevice(int index)
 {
     if (index < 0)
         return;
-    m_nSelection = index;
     m_values.device = platform::ToUtf8(Control<QComboBox>(id::kOutputDevice)->itemText(index));
-    if (m_midi) {
-        if (const auto id = sound::LastDeviceNamed(sound::ListMidiDevices(*m_midi), m_values.device))
-            m_nDevice = *id;
-    }
+    if (const auto id = document::LastDeviceNamed(m_devices, m_values.device))
+        m_nDevice = *id;
     ShowDeviceCaps();
     SetModified(true);
 }

@@ -1,6 +1,8 @@
 #pragma once
 #include <cstdint>
+#include <vector>
 
+#include "document/midi_devices.h"
 #include "document/options_dialog_port.h"
 #include "platform/property_sheet.h"
 
@@ -31,7 +33,7 @@ private:
 
     ports::MidiOutOptions& m_values;
     ports::MidiPort* m_midi;
-    int m_nSelection = 0;
+    std::vector<document::MidiDevice> m_devices;  // as the box lists them
     std::uint32_t m_nDevice = 0;
 };
 

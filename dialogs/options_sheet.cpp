@@ -10,42 +10,21 @@
 
 namespace dialogs {
 
-namespace {
-
-// The pages that play through the MIDI port.
-struct SoundPages {
-    platform::PropertyPage* tuning;
-    platform::PropertyPage* sound;
-    platform::PropertyPage* midiOut;
-};
-
-// The Tuning, Sound and MIDI Out pages are made here and nowhere else.
-SoundPages MakeTuningSoundAndMidiOutPages(ports::OptionsValues& values, const ports::OptionsPreset& preset)
-{
-    return {new CTuningDialog(values.tuning, preset.midi), new CSoundSetDialog(values.sound, preset.midi),
-            new CCfgOpDevDialog(values.midiOut, preset.midi)};
-}
-
-}  // namespace
-
 CKvWin32PropertySheet::CKvWin32PropertySheet(const ports::OptionsPreset& preset, ApplyNow applyNow,
                                              QWidget* parent)
     : PropertySheet(QStringLiteral("Options"), preset.startPage, false, parent),
       m_values(preset.values),
       m_applyNow(std::move(applyNow))
 {
-    const SoundPages sound = MakeTuningSoundAndMidiOutPages(m_values, preset);
     AddPage(new ScratchPadPage(m_values.pad));
     if (preset.allPages)
-        AddPage(sound.tuning);
-    else
-        delete sound.tuning;
+        AddPage(new CTuningDialog(m_values.tuning, preset.midi));
     AddPage(new HtmlAppletPage(m_values.html));
     AddPage(new DisplayPage(m_values.display));
     if (preset.allPages)
         AddPage(new GeneralPage(m_values.general));
-    AddPage(sound.sound);
-    AddPage(sound.midiOut);
+    AddPage(new CSoundSetDialog(m_values.sound, preset.midi));
+    AddPage(new CCfgOpDevDialog(m_values.midiOut, preset.midi));
 }
 
 ports::OptionsResult CKvWin32PropertySheet::Result(int dialogResult) const

@@ -6,11 +6,6 @@
 
 namespace dialogs {
 
-class DisplayPage;
-class GeneralPage;
-class HtmlAppletPage;
-class ScratchPadPage;
-
 // Page indexes in normal mode; Scratch Pad mode leaves out Tuning and General.
 enum OptionsPage { kScratchPadPage, kTuningPage, kHtmlAppletPage, kDisplayPage, kGeneralPage, kSoundPage, kMidiOutPage };
 

@@ -103,28 +103,6 @@ std::optional<std::uint8_t> ProgramMemory::Cancel()
     return send ? std::optional<std::uint8_t>(program) : std::nullopt;
 }
 
-std::vector<MidiDevice> ListMidiDevices(ports::MidiPort& midi)
-{
-    std::vector<MidiDevice> devices;
-    const std::uint32_t count = midi.NumDevs();
-    for (std::uint32_t id = 0; id < count; ++id) {
-        ports::MidiDeviceCaps caps;
-        if (midi.DevCaps(id, caps) == 0)
-            devices.push_back({id, caps});
-    }
-    return devices;
-}
-
-std::optional<std::uint32_t> LastDeviceNamed(const std::vector<MidiDevice>& devices, const std::string& name)
-{
-    std::optional<std::uint32_t> id;
-    for (const MidiDevice& device : devices) {
-        if (device.caps.name == name)
-            id = device.id;
-    }
-    return id;
-}
-
 std::string MidiTechnologyName(int technology)
 {
     static constexpr const char* kNames[] = {

@@ -5,8 +5,6 @@
 #include <string>
 #include <vector>
 
-#include "document/ports.h"
-
 // What the Sound and MIDI Out pages decide, without a window.
 namespace sound {
 
@@ -63,7 +61,6 @@ public:
     // A choice in the list, or Default.
     void Choose(int instrument);
     int Instrument() const { return m_instrument; }
-    int StartInstrument() const { return m_start; }
 
     // Before the test chord: the program to send, if any.
     std::optional<std::uint8_t> Test();
@@ -80,16 +77,6 @@ private:
     bool m_changed = false;                  // a program change is due before the next test
     std::optional<std::uint8_t> m_lastSent;  // none: the output plays the document's program
 };
-
-// The MIDI output devices as the MIDI Out page lists them: a device whose
-// query fails is left out.
-struct MidiDevice {
-    std::uint32_t id;
-    ports::MidiDeviceCaps caps;
-};
-std::vector<MidiDevice> ListMidiDevices(ports::MidiPort& midi);
-// The id of the last device with exactly this name.
-std::optional<std::uint32_t> LastDeviceNamed(const std::vector<MidiDevice>& devices, const std::string& name);
 
 // Capability texts of the MIDI Out page.
 std::string MidiTechnologyName(int technology);

@@ -60,7 +60,6 @@ public:
     const StringNames& Names() const { return m_names; }
     const StringNotes& Notes() const { return m_notes; }
     int OpenTuning() const { return m_open; }
-    int NextOpenTuning() const { return m_next; }
     // "Open A" .. "Open G", or empty.
     const char* Label() const { return kTunings[static_cast<std::size_t>(m_open)].label; }
     // Always names the tuning the button applies.

@@ -6,10 +6,8 @@ namespace dialogs {
 
 std::string UserChordNotes(UdirChordValue value)
 {
-    const auto mask = static_cast<PitchClassMask>(value & 0xFFFF);
-    const auto flags = static_cast<FlatSpellingFlags>((value >> 16) & 0xFFFF);
     // The boxes run from A up with each flat after its sharp.
-    const notes::NoteChecks checks = notes::NoteChecksFromChord(mask, flags);
+    const notes::NoteChecks checks = notes::NoteChecksFromChord(UdirMask(value), UdirFlags(value));
     std::string text;
     for (int i = 0; i < notes::kNoteBoxCount; ++i) {
         if (checks[static_cast<std::size_t>(i)])

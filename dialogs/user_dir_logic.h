@@ -38,8 +38,8 @@ public:
     const UserDirList& List() const { return m_list; }
     bool Empty() const { return m_list.empty(); }
     UdirChordValue Chosen() const { return m_chosen; }
-    PitchClassMask ChosenMask() const { return static_cast<PitchClassMask>(m_chosen & 0xFFFF); }
-    FlatSpellingFlags ChosenFlags() const { return static_cast<FlatSpellingFlags>((m_chosen >> 16) & 0xFFFF); }
+    PitchClassMask ChosenMask() const { return UdirMask(m_chosen); }
+    FlatSpellingFlags ChosenFlags() const { return UdirFlags(m_chosen); }
     std::string ChosenNotes() const { return UserChordNotes(m_chosen); }
 
     // The entry a line names; null for an empty list.

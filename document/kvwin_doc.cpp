@@ -1,5 +1,6 @@
 #include "document/kvwin_doc.h"
 
+#include "document/midi_devices.h"
 #include "document/midi_texts.h"
 #include "document/persistent_settings.h"
 #include "engine/chord_names.h"
@@ -73,15 +74,9 @@ void CKvwinDoc::InitDocument(PersistentSettings& frame)
 
 void CKvwinDoc::FindMidiOutDevice()
 {
-    m_nMidiDevice = 0;
     if (m_pMainFrame)
         m_strMidiDevice = m_pMainFrame->m_strMidiOutName;
-    const std::uint32_t count = m_ports.midi->NumDevs();
-    for (std::uint32_t id = 0; id < count; ++id) {
-        ports::MidiDeviceCaps caps;
-        if (m_ports.midi->DevCaps(id, caps) == 0 && caps.name == m_strMidiDevice)
-            m_nMidiDevice = id;
-    }
+    m_nMidiDevice = document::LastDeviceNamed(document::ListMidiDevices(*m_ports.midi), m_strMidiDevice).value_or(0);
 }
 
 void CKvwinDoc::ShowMidiError(const std::string& text) const

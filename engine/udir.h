@@ -6,6 +6,19 @@
 
 #include "engine/pitch.h"
 
+constexpr UdirChordValue MakeUdirValue(FlatSpellingFlags flags, PitchClassMask mask)
+{
+    return static_cast<UdirChordValue>(static_cast<std::uint32_t>(flags) << 16 | mask);
+}
+constexpr PitchClassMask UdirMask(UdirChordValue value)
+{
+    return static_cast<PitchClassMask>(value & 0xFFFF);
+}
+constexpr FlatSpellingFlags UdirFlags(UdirChordValue value)
+{
+    return static_cast<FlatSpellingFlags>((value >> 16) & 0xFFFF);
+}
+
 // One chord the user named: the name and the spelling flags << 16 | mask.
 struct CUdir {
     std::string m_strName;
@@ -17,14 +30,9 @@ struct CUdir {
         m_strName = std::move(name);
         m_nValue = value;
     }
-    PitchClassMask Mask() const { return static_cast<PitchClassMask>(m_nValue & 0xFFFF); }
-    FlatSpellingFlags Flags() const { return static_cast<FlatSpellingFlags>((m_nValue >> 16) & 0xFFFF); }
+    PitchClassMask Mask() const { return UdirMask(m_nValue); }
+    FlatSpellingFlags Flags() const { return UdirFlags(m_nValue); }
 };
-
-constexpr UdirChordValue MakeUdirValue(FlatSpellingFlags flags, PitchClassMask mask)
-{
-    return static_cast<UdirChordValue>(static_cast<std::uint32_t>(flags) << 16 | mask);
-}
 
 // The User Directory in the user's order.
 using UserDirList = std::vector<CUdir>;

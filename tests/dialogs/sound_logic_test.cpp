@@ -6,7 +6,6 @@
 
 #include "dialogs/sound_logic.h"
 #include "res/string_table.h"
-#include "tests/support/fake_ports.h"
 
 using sound::Bar;
 using sound::ScrollCode;
@@ -143,23 +142,6 @@ TEST(SoundInstruments, TheListHasTheGeneralMidiNamesInProgramOrder)
         names.insert(res::LoadString(id));
     EXPECT_EQ(names.size(), 128u);
     EXPECT_EQ(names.count(""), 0u);
-}
-
-TEST(MidiOutDevices, ADeviceWhoseQueryFailsIsLeftOut)
-{
-    FakeMidi midi;
-    midi.devices = {"Built-in Synth (FluidSynth)", "Gone", "Port B", "Port B"};
-    midi.failingQueries = {1};
-    const auto devices = sound::ListMidiDevices(midi);
-    std::vector<std::uint32_t> ids;
-    for (const auto& d : devices)
-        ids.push_back(d.id);
-    EXPECT_EQ(ids, (std::vector<std::uint32_t>{0, 2, 3}));
-    // Of two devices of one name the later counts.
-    EXPECT_EQ(sound::LastDeviceNamed(devices, "Port B"), 3u);
-    EXPECT_EQ(sound::LastDeviceNamed(devices, "Built-in Synth (FluidSynth)"), 0u);
-    EXPECT_EQ(sound::LastDeviceNamed(devices, "Gone"), std::nullopt);
-    EXPECT_EQ(sound::LastDeviceNamed(devices, "port b"), std::nullopt);
 }
 
 TEST(MidiOutDevices, CapabilityTexts)
