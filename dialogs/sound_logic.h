@@ -5,15 +5,10 @@
 #include <string>
 #include <vector>
 
+#include "engine/defaults.h"
+
 // What the Sound and MIDI Out pages decide, without a window.
 namespace sound {
-
-inline constexpr int kFirstInstrument = 3000;  // string id of program 0
-inline constexpr int kInstrumentCount = 128;
-inline constexpr int kDefaultInstrument = 3025;
-inline constexpr int kDefaultVelocity = 64;
-inline constexpr int kDefaultDuration = 2500;
-inline constexpr int kDefaultSeparation = 30;
 
 // The three bars of the Sound page.
 enum class Bar { Velocity, Duration, Separation };
@@ -24,9 +19,9 @@ struct BarSteps {
     int line;  // one arrow
     int page;  // a click beside the thumb
 };
-inline constexpr BarSteps kVelocityBar{0, 127, 1, 5};
-inline constexpr BarSteps kDurationBar{1, 9999, 1, 100};
-inline constexpr BarSteps kSeparationBar{0, 2000, 1, 100};
+inline constexpr BarSteps kVelocityBar{engine::kVelocityRange.minimum, engine::kVelocityRange.maximum, 1, 5};
+inline constexpr BarSteps kDurationBar{engine::kDurationRange.minimum, engine::kDurationRange.maximum, 1, 100};
+inline constexpr BarSteps kSeparationBar{engine::kStrumDelayRange.minimum, engine::kStrumDelayRange.maximum, 1, 100};
 const BarSteps& StepsOf(Bar bar);
 
 enum class ScrollCode { LineLeft, LineRight, PageLeft, PageRight, Thumb, Other };
@@ -56,7 +51,7 @@ std::vector<NoteCall> TestChordCalls(const TestNotes& notes, int separation);
 class ProgramMemory {
 public:
     // The instrument the document plays when the page opens.
-    explicit ProgramMemory(int startInstrument = kDefaultInstrument);
+    explicit ProgramMemory(int startInstrument = engine::kDefaultInstrument);
 
     // A choice in the list, or Default.
     void Choose(int instrument);

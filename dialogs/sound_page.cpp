@@ -82,13 +82,12 @@ void CSoundSetDialog::DoDataExchange(platform::DataExchange& dx)
 bool CSoundSetDialog::OnInitDialog()
 {
     auto* combo = Control<QComboBox>(id::kInstrument);
-    for (int k = 0; k < sound::kInstrumentCount; ++k)
-        platform::AddString(*combo, platform::ToQString(res::LoadString(sound::kFirstInstrument + k)));
+    for (int k = 0; k < engine::kInstrumentCount; ++k)
+        platform::AddString(*combo, platform::ToQString(res::LoadString(engine::kFirstInstrument + k)));
     m_program = sound::ProgramMemory(m_values.instrument);
     // Compared before subtracting: a stored instrument may be any number.
-    if (m_values.instrument >= sound::kFirstInstrument
-        && m_values.instrument < sound::kFirstInstrument + sound::kInstrumentCount)
-        platform::SetCurSel(*combo, m_values.instrument - sound::kFirstInstrument);
+    if (engine::kInstrumentRange.Contains(m_values.instrument))
+        platform::SetCurSel(*combo, m_values.instrument - engine::kFirstInstrument);
 
     // The ranges first, so that the positions exchanged are not cut to a default range.
     for (sound::Bar bar : kBars) {
@@ -140,13 +139,13 @@ void CSoundSetDialog::OnHScroll(sound::Bar bar, int action)
 
 void CSoundSetDialog::OnDefault()
 {
-    m_values.velocity = sound::kDefaultVelocity;
-    m_values.duration = sound::kDefaultDuration;
-    m_values.separation = sound::kDefaultSeparation;
+    m_values.velocity = engine::kVelocityRange.fallback;
+    m_values.duration = engine::kDurationRange.fallback;
+    m_values.separation = engine::kStrumDelayRange.fallback;
     for (sound::Bar bar : kBars)
         ShowBar(bar);
-    platform::SetCurSel(*Control<QComboBox>(id::kInstrument), sound::kDefaultInstrument - sound::kFirstInstrument);
-    m_program.Choose(sound::kDefaultInstrument);
+    platform::SetCurSel(*Control<QComboBox>(id::kInstrument), engine::kDefaultInstrument - engine::kFirstInstrument);
+    m_program.Choose(engine::kDefaultInstrument);
     m_values.instrument = m_program.Instrument();
     SetModified(true);
 }
@@ -155,7 +154,7 @@ void CSoundSetDialog::OnSelchangeInstrument(int index)
 {
     if (index < 0)
         return;
-    m_program.Choose(sound::kFirstInstrument + index);
+    m_program.Choose(engine::kFirstInstrument + index);
     m_values.instrument = m_program.Instrument();
     SetModified(true);
 }

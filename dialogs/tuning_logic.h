@@ -3,10 +3,12 @@
 #include <cstdint>
 #include <string>
 
+#include "engine/defaults.h"
+
 // What the Tuning page does to the six open strings, without a window.
 namespace tuning {
 
-using StringNotes = std::array<std::uint8_t, 6>;  // MIDI notes, string 1 first
+using StringNotes = engine::TuningNotes;  // MIDI notes, string 1 first
 using StringNames = std::array<std::string, 6>;   // string 1 first
 using NoteNameTable = std::array<std::string, 12>;  // from A, as g_NoteNames
 
@@ -28,7 +30,7 @@ struct NamedTuning {
 };
 inline constexpr int kOpenTuningCount = 5;
 inline constexpr std::array<NamedTuning, 6> kTunings = {{
-    {"", "", {64, 59, 55, 50, 45, 40}},
+    {"", "", engine::kStandardTuningNotes},
     {"Open A", "Set &Open A", {64, 61, 57, 52, 45, 40}},
     {"Open C", "Set &Open C", {64, 60, 55, 48, 43, 36}},
     {"Open D", "Set &Open D", {62, 57, 54, 50, 45, 38}},

@@ -9,8 +9,6 @@
 
 namespace {
 
-constexpr int kDefaultInstrument = 3025;
-
 int inRangeOr(int value, int lo, int hi, int fallback)
 {
     return value >= lo && value <= hi ? value : fallback;
@@ -21,9 +19,9 @@ int inRangeOr(int value, int lo, int hi, int fallback)
 CKvwinDoc::CKvwinDoc(Ports ports) : m_ports(ports)
 {
     engine::ResetMusicTables();
-    m_aFretNotes.Create(6, 17);
-    m_aVoicings.Create(152, voicing::kWords);
-    m_aScratchPad.Create(40, pad::Words);
+    m_aFretNotes.Create(engine::kFretNoteRows, engine::kFretNoteCols);
+    m_aVoicings.Create(engine::kVoicingRows, voicing::kWords);
+    m_aScratchPad.Create(pad::kRows, pad::Words);
     BuildFretboardNotes();
     m_bStandardTuning = true;
     m_nMidiDevCount = static_cast<int>(m_ports.midi->NumDevs());
@@ -54,10 +52,10 @@ void CKvwinDoc::InitDocument(PersistentSettings& frame)
 
     FindMidiOutDevice();
 
-    m_nInstrument = inRangeOr(m_nInstrument, 3000, 3127, kDefaultInstrument);
-    m_nVelocity = inRangeOr(m_nVelocity, 0, 127, 64);
-    m_nDuration = inRangeOr(m_nDuration, 1, 9999, 2500);
-    m_nStrumDelay = inRangeOr(m_nStrumDelay, 0, 2000, 30);
+    m_nInstrument = engine::kInstrumentRange.OrFallback(m_nInstrument);
+    m_nVelocity = engine::kVelocityRange.OrFallback(m_nVelocity);
+    m_nDuration = engine::kDurationRange.OrFallback(m_nDuration);
+    m_nStrumDelay = engine::kStrumDelayRange.OrFallback(m_nStrumDelay);
     m_nSnotes = inRangeOr(m_nSnotes, 0, 1, 0);
     m_nNotefret = inRangeOr(m_nNotefret, 0, 1, 0);
     m_nNocol = inRangeOr(m_nNocol, 0, 1, 0);

@@ -7,8 +7,10 @@
 #include "document/cmd_ui.h"
 #include "document/geometry.h"
 #include "document/ports.h"
+#include "engine/defaults.h"
 #include "engine/pitch.h"
 #include "engine/udir.h"
+#include "engine/voicings.h"
 #include "engine/word_table.h"
 
 struct PersistentSettings;
@@ -38,6 +40,7 @@ enum : std::uint16_t {
     Words = 11,
 };
 constexpr int kMaxChords = 36;
+constexpr int kRows = 40;  // the table and the title lists, more than the pad shows
 }  // namespace pad
 
 // One Scratch Pad chord as its eleven words.
@@ -232,13 +235,13 @@ public:
     std::array<std::uint8_t, 9> m_abDiagramEntry{};
     int m_nDiagramEntryBaseFret = 1;
     std::int16_t m_nSpanExtra = 1;
-    std::array<PitchClassMask, 6> m_awTuning = {128, 4, 1024, 32, 1, 128};
-    std::array<std::uint8_t, 6> m_abTuningNotes = {64, 59, 55, 50, 45, 40};
+    engine::Tuning m_awTuning = engine::kStandardTuning;
+    engine::TuningNotes m_abTuningNotes = engine::kStandardTuningNotes;
     CWord2DimArray m_aFretNotes;
     CWord2DimArray m_aVoicings;
     CWord2DimArray m_aScratchPad;
-    std::array<std::string, 40> m_astrPadNames;
-    std::array<std::string, 40> m_astrPadNames2;
+    std::array<std::string, pad::kRows> m_astrPadNames;
+    std::array<std::string, pad::kRows> m_astrPadNames2;
     std::string m_strChordTitle;
     std::string m_strPadTitle = "Scratch Pad";
     std::string m_strPadTitle2;
@@ -252,10 +255,10 @@ public:
     int m_nDeutsch = 0;
     int m_nKvClrprevKvdgm = 1;
     int m_nUdirLoc = 0;
-    int m_nInstrument = 3025;
-    int m_nVelocity = 64;
-    int m_nDuration = 2500;
-    int m_nStrumDelay = 30;
+    int m_nInstrument = engine::kDefaultInstrument;
+    int m_nVelocity = engine::kVelocityRange.fallback;
+    int m_nDuration = engine::kDurationRange.fallback;
+    int m_nStrumDelay = engine::kStrumDelayRange.fallback;
     std::uint32_t m_nMidiDevice = 0;
     std::string m_strMidiDevice;
     std::array<int, 4> m_anScale = {80, 60, 50, 40};

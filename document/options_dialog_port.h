@@ -6,6 +6,7 @@
 #include <functional>
 #include <string>
 
+#include "engine/defaults.h"
 #include "engine/pitch.h"
 
 namespace ports {
@@ -25,7 +26,7 @@ struct TuningOptions {
     int tuningChanged = 0;
     std::array<std::string, 6> stringNames;  // string 1 first
     int soundOnAdjust = 0;
-    std::array<std::uint8_t, 6> stringNotes = {64, 59, 55, 50, 45, 40};
+    engine::TuningNotes stringNotes = engine::kStandardTuningNotes;
     std::uint8_t previewVelocity = 0;  // read only
     int previewDuration = 0;           // read only
 };
@@ -53,7 +54,7 @@ struct GeneralOptions {
 };
 
 struct SoundOptions {
-    int instrument = 3025;  // string id 3000..3127
+    int instrument = engine::kDefaultInstrument;
     int velocity = 0;
     int duration = 0;
     int separation = 0;

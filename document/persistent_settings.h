@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "document/geometry.h"
+#include "engine/defaults.h"
 
 class SettingsStore;
 
@@ -47,10 +48,10 @@ struct PersistentSettings {
     std::uint16_t m_wExp = 0;
     std::int32_t m_bIncHis = 1;
     std::string m_strMidiOutName;
-    std::int32_t m_nInstr = 3025;  // string id 3000..3127, program = id - 3000
-    std::int32_t m_nVel = 64;
-    std::int32_t m_nDur = 2500;  // ms
-    std::int32_t m_nSep = 30;    // ms between strummed strings
+    std::int32_t m_nInstr = engine::kDefaultInstrument;
+    std::int32_t m_nVel = engine::kVelocityRange.fallback;
+    std::int32_t m_nDur = engine::kDurationRange.fallback;
+    std::int32_t m_nSep = engine::kStrumDelayRange.fallback;
     std::int32_t m_nHisBufSz = 50;
     std::int32_t m_nSnotes = 0;
     std::int32_t m_nNotefret = 0;

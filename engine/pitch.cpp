@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <bit>
 
+#include "engine/defaults.h"
+
 namespace {
 
 constexpr std::array<const char*, 12> kEnglishNames = {
@@ -106,9 +108,7 @@ FlatSpellingFlags GetFlatSpellingFlags(PitchClassMask mask)
 
 std::uint8_t GetMidiProgram(int instrumentId)
 {
-    if (instrumentId >= 3000 && instrumentId <= 3127)
-        return static_cast<std::uint8_t>(instrumentId - 3000);
-    return 25;
+    return static_cast<std::uint8_t>(kInstrumentRange.OrFallback(instrumentId) - kFirstInstrument);
 }
 
 }  // namespace engine

@@ -1,6 +1,7 @@
 #pragma once
 #include <array>
 
+#include "engine/defaults.h"
 #include "engine/pitch.h"
 #include "engine/word_table.h"
 
@@ -8,7 +9,15 @@ namespace engine {
 
 // Open-string masks, string 1 (high E) first.
 using Tuning = std::array<PitchClassMask, kStringCount>;
-constexpr Tuning kStandardTuning = {128, 4, 1024, 32, 1, 128};
+// The masks of open strings tuned to notes, in the same string order.
+constexpr Tuning TuningMasks(const TuningNotes& notes)
+{
+    Tuning masks{};
+    for (std::size_t s = 0; s < masks.size(); ++s)
+        masks[s] = MidiNoteMask(notes[s]);
+    return masks;
+}
+constexpr Tuning kStandardTuning = TuningMasks(kStandardTuningNotes);
 
 constexpr int kMaxVoicings = 150;
 constexpr int kFretNoteRows = kStringCount;

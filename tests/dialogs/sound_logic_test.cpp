@@ -138,7 +138,7 @@ TEST(SoundInstruments, TheListHasTheGeneralMidiNamesInProgramOrder)
     EXPECT_EQ(res::LoadString(2999), "");
     EXPECT_EQ(res::LoadString(3128), "");
     std::set<std::string_view> names;
-    for (int id = sound::kFirstInstrument; id < sound::kFirstInstrument + sound::kInstrumentCount; ++id)
+    for (int id = engine::kFirstInstrument; id < engine::kFirstInstrument + engine::kInstrumentCount; ++id)
         names.insert(res::LoadString(id));
     EXPECT_EQ(names.size(), 128u);
     EXPECT_EQ(names.count(""), 0u);
