@@ -1,5 +1,6 @@
 #include "document/kvwin_doc.h"
 
+#include "document/command_ids.h"
 #include "document/midi_devices.h"
 #include "document/midi_texts.h"
 #include "document/persistent_settings.h"
@@ -218,7 +219,7 @@ std::string CKvwinDoc::GetContextMenuItemText(int item) const
 
 int CKvwinDoc::GetContextMenuItemId(int item) const
 {
-    return item == 0 ? 32824 : 0;
+    return item == 0 ? cmd::AddChordToUserDirectory : 0;
 }
 
 ScratchPadChordRow CKvwinDoc::GetPadRow(int row) const

@@ -1,5 +1,7 @@
 #include "tests/document/doc_fixture.h"
 
+#include "document/command_ids.h"
+
 namespace {
 
 using Startup = DocFixture;
@@ -188,7 +190,7 @@ TEST_F(Startup, ConstructorDefaults)
     EXPECT_EQ(doc->noteAt(0, 20), doc->noteAt(0, 8));
     EXPECT_EQ(doc->noteAt(0, 21), 0);
     EXPECT_EQ(doc->GetContextMenuItemText(0), "Add Chord to User Directory");
-    EXPECT_EQ(doc->GetContextMenuItemId(0), 32824);
+    EXPECT_EQ(doc->GetContextMenuItemId(0), cmd::AddChordToUserDirectory);
     EXPECT_EQ(doc->GetContextMenuItemId(1), 0);
 }
 
