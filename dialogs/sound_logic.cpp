@@ -57,12 +57,9 @@ std::vector<NoteCall> TestChordCalls(const TestNotes& notes, int separation)
 {
     const bool silent = std::all_of(notes.begin(), notes.end(), [](std::uint8_t n) { return n == 0; });
     const TestNotes& chord = silent ? kDefaultTestChord : notes;
-    std::vector<NoteCall> calls;
-    for (std::size_t i = 0; i < chord.size(); ++i) {
-        if (chord[i] != 0)
-            calls.push_back({static_cast<int>(i) * separation, chord[i]});
-    }
-    return calls;
+    document::StrumSlots slots{};
+    std::copy(chord.begin(), chord.end(), slots.begin());
+    return document::StrumEvents(slots, separation);
 }
 
 ProgramMemory::ProgramMemory(int startInstrument) : m_start(startInstrument), m_instrument(startInstrument) {}

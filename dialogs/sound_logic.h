@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "document/strum.h"
 #include "engine/defaults.h"
 
 // What the Sound and MIDI Out pages decide, without a window.
@@ -36,11 +37,7 @@ std::string BarValueText(Bar bar, int value);
 using TestNotes = std::array<std::uint8_t, 6>;
 inline constexpr TestNotes kDefaultTestChord = {40, 47, 52, 56, 59, 64};
 
-struct NoteCall {
-    int delayMs;
-    int note;
-    friend bool operator==(const NoteCall&, const NoteCall&) = default;
-};
+using NoteCall = document::NoteEvent;
 // One call per sounding string, each string keeping its time slot; all
 // silent plays the page's own chord.
 std::vector<NoteCall> TestChordCalls(const TestNotes& notes, int separation);

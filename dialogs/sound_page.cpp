@@ -171,9 +171,7 @@ void CSoundSetDialog::OnTest()
     SendProgram(m_program.Test());
     if (!m_midi)
         return;
-    for (const sound::NoteCall& call : calls)
-        m_midi->PlayNote(call.delayMs, static_cast<std::uint32_t>(call.note),
-                         static_cast<std::uint32_t>(m_values.velocity), m_values.duration);
+    document::PlayEvents(*m_midi, calls, m_values.velocity, m_values.duration);
 }
 
 void CSoundSetDialog::OnOK()

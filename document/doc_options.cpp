@@ -7,6 +7,7 @@
 #include "document/midi_texts.h"
 #include "document/options_dialog_port.h"
 #include "document/persistent_settings.h"
+#include "document/strum.h"
 
 namespace {
 
@@ -81,13 +82,12 @@ ports::OptionsPreset CKvwinDoc::MakeOptionsPreset() const
     v.sound.separation = m_nStrumDelay;
     if (m_nVoicingCount != 0) {
         const VoicingRow first = GetVoicing(0);
-        for (int s = 0; s < kStringCount; ++s) {
-            const auto string = static_cast<std::size_t>(s);
-            const std::uint16_t fret = first[string];
-            // Lowest string first: entry 0 is string 6.
-            v.sound.testNotes[static_cast<std::size_t>(kStringCount - 1 - s)] =
-                fret == kFretNotPlayed ? std::uint8_t{0} : static_cast<std::uint8_t>(m_abTuningNotes[string] + fret);
-        }
+        document::ChordFrets frets{};
+        std::copy_n(first.begin(), frets.size(), frets.begin());
+        // Lowest string first, as the test chord strums.
+        const document::StrumSlots slots = document::StrumOrder(frets, m_abTuningNotes, true);
+        for (std::size_t k = 0; k < slots.size(); ++k)
+            v.sound.testNotes[k] = static_cast<std::uint8_t>(slots[k]);
     }
 
     v.midiOut.device = frame.m_strMidiOutName;

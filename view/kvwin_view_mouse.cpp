@@ -8,6 +8,7 @@
 #include <string>
 
 #include "document/kvwin_doc.h"
+#include "document/strum.h"
 #include "view/hit_test.h"
 #include "view/kvwin_view.h"
 #include "view/rect_helpers.h"
@@ -53,22 +54,13 @@ bool CKvwinView::PlayChordAt(Point client)
 
     // The left button strums from the 6th string up, the right from the 1st down.
     const bool left = m_nLastButton == 1;
-    std::array<int, 6> bySlot{};
-    for (int j = 0; j < 6; ++j) {
-        const int fret = m_doc.m_bScratchPadMode ? m_doc.GetPadRow(index).w[pad::FirstFret + j]
-                                                 : m_doc.GetVoicing(index)[j];
-        // Above fret 20 only foreign pages go, and the diagram shows no such string.
-        const int note = fret > 20 ? 0 : m_doc.m_abTuningNotes[static_cast<std::size_t>(j)] + fret;
-        bySlot[static_cast<std::size_t>(left ? 5 - j : j)] = note;
-    }
-    // A silent or skipped string keeps its time: slot i sounds i strum delays late.
+    document::ChordFrets frets{};
+    for (std::size_t s = 0; s < frets.size(); ++s)
+        frets[s] = m_doc.m_bScratchPadMode ? m_doc.GetPadRow(index).w[pad::FirstFret + s] : m_doc.GetVoicing(index)[s];
     if (auto* midi = m_doc.GetPorts().midi) {
-        for (int i = start; i < 6; ++i) {
-            const int note = bySlot[static_cast<std::size_t>(i)];
-            if (note != 0)
-                midi->PlayNote(i * m_doc.m_nStrumDelay, static_cast<std::uint32_t>(note),
-                               static_cast<std::uint32_t>(m_doc.m_nVelocity), m_doc.m_nDuration);
-        }
+        const auto events = document::StrumEvents(document::StrumOrder(frets, m_doc.m_abTuningNotes, left),
+                                                  m_doc.m_nStrumDelay, start);
+        document::PlayEvents(*midi, events, m_doc.m_nVelocity, m_doc.m_nDuration);
     }
     return true;
 }
