@@ -59,9 +59,8 @@ bool DiagramPage::OnInitDialog()
     PropertyPage::OnInitDialog();
     Control<platform::UpDown>(id::kBaseFretSpin)->setRange(kMinBaseFret, kMaxBaseFret);
 
-    const QStringList names = platform::ToQString(tuningNotes).split(QLatin1Char('\t'));
     for (std::size_t k = 0; k < kTuningNoteIds.size(); ++k)
-        Control<QLabel>(kTuningNoteIds[k])->setText(k < static_cast<std::size_t>(names.size()) ? names[static_cast<qsizetype>(k)] : QString());
+        Control<QLabel>(kTuningNoteIds[k])->setText(platform::ToQString(tuningNotes[k]));
     Control<QLabel>(id::kTuningName)->setText(platform::ToQString(tuningName));
 
     const qreal dpr = devicePixelRatioF();

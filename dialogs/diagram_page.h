@@ -1,4 +1,5 @@
 #pragma once
+#include <array>
 #include <string>
 
 #include "dialogs/diagram_widget.h"
@@ -15,7 +16,7 @@ public:
 
     // Preset before the sheet runs; read after OK.
     bool deutsch = false;
-    std::string tuningNotes;  // six names separated by tabs, the 6th string first
+    std::array<std::string, kStringCount> tuningNotes;  // the open strings' names, 6th first
     std::string tuningName;
     ports::DiagramEntry entry{};
     int toolRadio = 0;  // 0 dot, 1 eraser

@@ -28,14 +28,14 @@ struct NamedTuning {
     const char* settingCaption; // the Open button's caption while it is next
     StringNotes notes;
 };
-inline constexpr int kOpenTuningCount = 5;
-inline constexpr std::array<NamedTuning, 6> kTunings = {{
-    {"", "", engine::kStandardTuningNotes},
-    {"Open A", "Set &Open A", {64, 61, 57, 52, 45, 40}},
-    {"Open C", "Set &Open C", {64, 60, 55, 48, 43, 36}},
-    {"Open D", "Set &Open D", {62, 57, 54, 50, 45, 38}},
-    {"Open E", "Set &Open E", {64, 59, 56, 52, 47, 40}},
-    {"Open G", "Set &Open G", {62, 59, 55, 50, 43, 38}},
+inline constexpr int kOpenTuningCount = engine::kOpenTuningCount;
+inline constexpr std::array<NamedTuning, 1 + kOpenTuningCount> kTunings = {{
+    {"", "", engine::kNamedTunings[0].notes},
+    {"Open A", "Set &Open A", engine::kNamedTunings[1].notes},
+    {"Open C", "Set &Open C", engine::kNamedTunings[2].notes},
+    {"Open D", "Set &Open D", engine::kNamedTunings[3].notes},
+    {"Open E", "Set &Open E", engine::kNamedTunings[4].notes},
+    {"Open G", "Set &Open G", engine::kNamedTunings[5].notes},
 }};
 
 // The name of a MIDI note in the table: names follow the note, never the

@@ -127,9 +127,8 @@ void CKvwinDoc::ApplyOptions(const ports::OptionsValues& values)
     if (m_bScratchPadMode) {
         redraw = true;
     } else if (values.tuning.tuningChanged) {
-        for (std::size_t s = 0; s < m_awTuning.size(); ++s)
-            // From the note: a name may be spelled flat, which the name table cannot read back.
-            m_awTuning[s] = engine::MidiNoteMask(values.tuning.stringNotes[s]);
+        // From the notes: a name may be spelled flat, which the name table cannot read back.
+        m_awTuning = engine::TuningMasks(values.tuning.stringNotes);
         m_abTuningNotes = values.tuning.stringNotes;
         m_nSnotes = values.tuning.soundOnAdjust;
         BuildFretboardNotes();

@@ -7,24 +7,11 @@
 
 namespace {
 
-struct NamedTuning {
-    const char* name;
-    std::array<PitchClassMask, 6> strings;  // string 1 first
-};
-
-constexpr NamedTuning kNamedTunings[] = {
-    {"Regular", {128, 4, 1024, 32, 1, 128}},    // E B G D A E
-    {"Open A", {128, 16, 1, 128, 1, 128}},      // E C# A E A E
-    {"Open C", {128, 8, 1024, 8, 1024, 8}},     // E C G C G C
-    {"Open D", {32, 1, 512, 32, 1, 32}},        // D A F# D A D
-    {"Open E", {128, 4, 2048, 128, 4, 128}},    // E B G# E B E
-    {"Open G", {32, 4, 1024, 32, 1024, 32}},    // D B G D G D
-};
-
-std::string TuningName(const std::array<PitchClassMask, 6>& tuning)
+// Named by its strings' notes whatever octave each is in.
+std::string TuningName(const engine::Tuning& tuning)
 {
-    for (const NamedTuning& t : kNamedTunings) {
-        if (t.strings == tuning)
+    for (const engine::NamedTuning& t : engine::kNamedTunings) {
+        if (engine::TuningMasks(t.notes) == tuning)
             return t.name;
     }
     return {};
@@ -55,11 +42,8 @@ void CKvwinDoc::OnSearchTonalith()
     // the tuning is named with sharps here, as the new search will spell it.
     std::string name;
     COLORREF colour = 0;
-    for (int s = kStringCount - 1; s >= 0; --s) {
-        preset.tuningNotes += GetNoteName(m_awTuning[static_cast<std::size_t>(s)], name, colour, 0, false);
-        if (s > 0)
-            preset.tuningNotes += '\t';
-    }
+    for (std::size_t s = 0; s < m_awTuning.size(); ++s)
+        preset.tuningNotes[m_awTuning.size() - 1 - s] = GetNoteName(m_awTuning[s], name, colour, 0, false);
     preset.tuningName = TuningName(m_awTuning);
 
     preset.diagramClearPrevious = m_nKvClrprevKvdgm;

@@ -33,7 +33,7 @@ struct SearchSheetPreset {
     notes::NoteChecks noteChecks{};
 
     // Diagram page.
-    std::string tuningNotes;  // the open strings, 6th first, separated by tabs
+    std::array<std::string, kStringCount> tuningNotes;  // the open strings' names, 6th first
     std::string tuningName;   // "Regular", "Open A" ... or empty
     int diagramClearPrevious = 1;
     DiagramEntry diagramEntry{};

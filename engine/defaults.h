@@ -32,4 +32,19 @@ constexpr SettingRange kStrumDelayRange{0, 2000, 30};     // ms between strummed
 using TuningNotes = std::array<std::uint8_t, kStringCount>;
 constexpr TuningNotes kStandardTuningNotes = {64, 59, 55, 50, 45, 40};
 
+// The regular tuning, then the open tunings in the order the Tuning page steps through them.
+struct NamedTuning {
+    const char* name;
+    TuningNotes notes;
+};
+constexpr int kOpenTuningCount = 5;
+constexpr std::array<NamedTuning, 1 + kOpenTuningCount> kNamedTunings = {{
+    {"Regular", kStandardTuningNotes},
+    {"Open A", {64, 61, 57, 52, 45, 40}},  // E C# A E A E
+    {"Open C", {64, 60, 55, 48, 43, 36}},  // E C G C G C
+    {"Open D", {62, 57, 54, 50, 45, 38}},  // D A F# D A D
+    {"Open E", {64, 59, 56, 52, 47, 40}},  // E B G# E B E
+    {"Open G", {62, 59, 55, 50, 43, 38}},  // D B G D G D
+}};
+
 }  // namespace engine

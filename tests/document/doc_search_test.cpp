@@ -111,18 +111,19 @@ TEST_F(DocSearch, TheDiagramPageGetsTheTuningInSharps)
         std::array<PitchClassMask, 6> tuning;
         bool deutsch;
         FlatSpellingFlags currentFlags;
-        std::string notes, name;
+        std::array<std::string, 6> notes;
+        std::string name;
     };
     const std::vector<Case> cases = {
-        {{128, 4, 1024, 32, 1, 128}, false, 0, "E\tA\tD\tG\tB\tE", "Regular"},
-        {{128, 16, 1, 128, 1, 128}, false, 0, "E\tA\tE\tA\tC#\tE", "Open A"},
-        {{128, 8, 1024, 8, 1024, 8}, false, 0, "C\tG\tC\tG\tC\tE", "Open C"},
+        {{128, 4, 1024, 32, 1, 128}, false, 0, {"E", "A", "D", "G", "B", "E"}, "Regular"},
+        {{128, 16, 1, 128, 1, 128}, false, 0, {"E", "A", "E", "A", "C#", "E"}, "Open A"},
+        {{128, 8, 1024, 8, 1024, 8}, false, 0, {"C", "G", "C", "G", "C", "E"}, "Open C"},
         // The shown chord's flats must not respell the tuning: the new search is sharp.
-        {{32, 1, 512, 32, 1, 32}, false, 0x40, "D\tA\tD\tF#\tA\tD", "Open D"},
-        {{128, 4, 2048, 128, 4, 128}, false, 0x01, "E\tB\tE\tG#\tB\tE", "Open E"},
-        {{32, 4, 1024, 32, 1024, 32}, false, 0, "D\tG\tD\tG\tB\tD", "Open G"},
-        {{128, 4, 1024, 32, 1, 128}, true, 0, "E\tA\tD\tG\tH\tE", "Regular"},
-        {{128, 4, 1024, 32, 1, 64}, false, 0x10, "D#\tA\tD\tG\tB\tE", ""},
+        {{32, 1, 512, 32, 1, 32}, false, 0x40, {"D", "A", "D", "F#", "A", "D"}, "Open D"},
+        {{128, 4, 2048, 128, 4, 128}, false, 0x01, {"E", "B", "E", "G#", "B", "E"}, "Open E"},
+        {{32, 4, 1024, 32, 1024, 32}, false, 0, {"D", "G", "D", "G", "B", "D"}, "Open G"},
+        {{128, 4, 1024, 32, 1, 128}, true, 0, {"E", "A", "D", "G", "H", "E"}, "Regular"},
+        {{128, 4, 1024, 32, 1, 64}, false, 0x10, {"D#", "A", "D", "G", "B", "E"}, ""},
     };
     for (const Case& c : cases) {
         doc->m_awTuning = c.tuning;
