@@ -192,7 +192,7 @@ void CKvwinDoc::OnUpdateViewNextPage(CCmdUI& ui) const
 
 void CKvwinDoc::OnUpdateEditCopy(CCmdUI& ui) const
 {
-    ui.Enable(m_bMarked);
+    ui.Enable(m_mark.marked);
 }
 
 void CKvwinDoc::OnUpdateViewScratchPad(CCmdUI& ui) const
@@ -207,17 +207,17 @@ void CKvwinDoc::OnUpdateSearch(CCmdUI& ui) const
 
 void CKvwinDoc::OnUpdateEditCopyToScratchPad(CCmdUI& ui) const
 {
-    ui.Enable(m_bMarked && m_bChordDisplay && !m_bScratchPadMode);
+    ui.Enable(m_mark.marked && m_bChordDisplay && !m_bScratchPadMode);
 }
 
 void CKvwinDoc::OnUpdateEditCutFromScratchPad(CCmdUI& ui) const
 {
-    ui.Enable(m_bMarked && m_bScratchPadMode);
+    ui.Enable(m_mark.marked && m_bScratchPadMode);
 }
 
 void CKvwinDoc::OnUpdateEditAttributesOfScratchPadChord(CCmdUI& ui) const
 {
-    ui.Enable(m_bMarked && m_bScratchPadMode && m_nPadCount != 0);
+    ui.Enable(m_mark.marked && m_bScratchPadMode && m_nPadCount != 0);
 }
 
 void CKvwinDoc::OnUpdateFileLoadHtmlToScratchPad(CCmdUI& ui) const

@@ -158,8 +158,8 @@ void CKvwinDoc::OnViewClearAll()
 void CKvwinDoc::OnViewClear()
 {
     m_ptScroll = {};
-    m_ptMarkScroll = {};
-    m_bMarked = false;
+    m_mark.scroll = {};
+    m_mark.marked = false;
     if (m_bScratchPadMode) {
         ClearScratchPad();
     } else if (!IsHistoryEnabled()) {
@@ -223,9 +223,9 @@ void CKvwinDoc::SetScratchPadCount(int n)
 
 void CKvwinDoc::ClearSelectionRects()
 {
-    for (Rect* r : {&m_rcMark, &m_rcMarkHit, &m_rcMarkScrolled}) {
+    for (Rect* r : {&m_mark.rect, &m_mark.hit, &m_mark.scrolled}) {
         if (r->right != r->left && r->bottom != r->top)
             *r = Rect{};
     }
-    m_bMarked = false;
+    m_mark.marked = false;
 }

@@ -161,11 +161,8 @@ void CKvwinDoc::ApplyOptions(const ports::OptionsValues& values)
     if (display.notesColour == m_nNocol) {
         redraw = true;
         m_nNocol = display.notesColour == 0 ? 1 : 0;
-        if (m_rcMark.left != m_rcMark.right && m_rcMark.top != m_rcMark.bottom) {
-            m_rcMark = Rect{};
-            m_bMarked = false;
-            m_nMarkTop = 0;
-        }
+        if (m_mark.Shown())
+            m_mark.Clear();
     }
 
     if (!m_bScratchPadMode) {

@@ -84,6 +84,25 @@ constexpr std::uint16_t kWindowStart = 6;
 constexpr int kWords = 7;
 }  // namespace voicing
 
+// The block of chords marked with the rubber band, in layout coordinates.
+struct ChordMark {
+    Rect rect;
+    Rect hit;       // the block the Scratch Pad commands act on
+    Rect scrolled;  // rect in window coordinates, as last drawn
+    Point scroll;   // the scroll position it was last drawn at
+    bool marked = false;
+    int top = 0;    // the scrolled top while above the window, else 0
+
+    bool Shown() const { return rect.left != rect.right && rect.top != rect.bottom; }
+    // Ends the mark; the hit block stays for the command that may follow.
+    void Clear()
+    {
+        rect = {};
+        marked = false;
+        top = 0;
+    }
+};
+
 inline constexpr const char* kNoChordsFoundText = "No chords found\nfor selected span";
 
 // The one document: the current chord and its voicings, pages, the Scratch
@@ -264,12 +283,10 @@ public:
     std::array<int, 4> m_anScale = {80, 60, 50, 40};
     int m_nPageWidth = 11000;
     int m_nRowHeight = 120;
-    Rect m_rcMark, m_rcMarkHit, m_rcMarkScrolled;
+    ChordMark m_mark;
     bool m_bTracking = false;
-    Point m_ptScroll, m_ptMarkScroll;
-    bool m_bMarked = false;
+    Point m_ptScroll;
     bool m_bDragging = false;
-    int m_nMarkTop = 0;
     int m_nNumColors = -1;
     int m_nHistoryPos = 0;
     std::string m_strUserDirFile = "UserDir.kv";

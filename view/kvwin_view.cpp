@@ -19,7 +19,6 @@
 
 using engine::MulDiv;
 
-using view::HasArea;
 using view::ToQRect;
 
 CKvwinView::CKvwinView(CKvwinDoc& doc, const ScreenInfo* screen, platform::PrintDriver* printDriver,
@@ -128,11 +127,11 @@ void CKvwinView::OnDraw(platform::Surface& surface)
     // The mark belongs to the screen; a printed page must not touch it.
     if (!m_doc.m_bPrinting) {
         m_doc.m_ptScroll = surface.mapping().scroll();
-        if (HasArea(m_doc.m_rcMark)) {
-            m_doc.m_bMarked = true;
-            m_doc.m_rcMarkScrolled = m_doc.m_rcMark.offset(Point{} - m_doc.m_ptScroll);
-            m_doc.m_ptMarkScroll = m_doc.m_ptScroll;
-            surface.invertRect(surface.dpToLp(m_doc.m_rcMarkScrolled.normalized()));
+        if (m_doc.m_mark.Shown()) {
+            m_doc.m_mark.marked = true;
+            m_doc.m_mark.scrolled = m_doc.m_mark.rect.offset(Point{} - m_doc.m_ptScroll);
+            m_doc.m_mark.scroll = m_doc.m_ptScroll;
+            surface.invertRect(surface.dpToLp(m_doc.m_mark.scrolled.normalized()));
         }
     }
 }
@@ -200,25 +199,25 @@ void CKvwinView::paintEvent(QPaintEvent* event)
 void CKvwinView::focusInEvent(QFocusEvent* event)
 {
     platform::ScrollView::focusInEvent(event);
-    if (HasArea(m_doc.m_rcMark))
-        viewport()->update(ToQRect(m_doc.m_rcMarkScrolled));
+    if (m_doc.m_mark.Shown())
+        viewport()->update(ToQRect(m_doc.m_mark.scrolled));
 }
 
 void CKvwinView::OnScrollAction(Qt::Orientation)
 {
-    if (m_doc.m_bMarked)
+    if (m_doc.m_mark.marked)
         ScrollMarkedRect();
 }
 
 void CKvwinView::ScrollMarkedRect()
 {
     m_doc.m_ptScroll = GetDeviceScrollPosition();
-    m_doc.m_rcMarkScrolled = m_doc.m_rcMark.offset(Point{} - m_doc.m_ptScroll);
-    const int newTop = std::min(m_doc.m_rcMarkScrolled.top, 0);
-    const bool grew = m_doc.m_nMarkTop < newTop;
-    m_doc.m_nMarkTop = newTop;
+    m_doc.m_mark.scrolled = m_doc.m_mark.rect.offset(Point{} - m_doc.m_ptScroll);
+    const int newTop = std::min(m_doc.m_mark.scrolled.top, 0);
+    const bool grew = m_doc.m_mark.top < newTop;
+    m_doc.m_mark.top = newTop;
     if (grew)
-        viewport()->update(ToQRect(m_doc.m_rcMarkScrolled));
+        viewport()->update(ToQRect(m_doc.m_mark.scrolled));
 }
 
 void CKvwinView::UpdateAllViews()
@@ -242,11 +241,8 @@ void CKvwinView::OnViewChordDisplay()
 void CKvwinView::OnViewFretboard()
 {
     m_doc.m_bChordDisplay = !m_doc.m_bChordDisplay;
-    if (HasArea(m_doc.m_rcMark)) {
-        m_doc.m_rcMark = {};
-        m_doc.m_bMarked = false;
-        m_doc.m_nMarkTop = 0;
-    }
+    if (m_doc.m_mark.Shown())
+        m_doc.m_mark.Clear();
     Refresh();
 }
 

@@ -15,7 +15,6 @@
 #include "view/view_geometry.h"
 
 using view::FromQPoint;
-using view::HasArea;
 using view::ToQRect;
 
 namespace {
@@ -74,18 +73,16 @@ void CKvwinView::OnRButtonDown(Point client)
 
 void CKvwinView::RemoveMark()
 {
-    viewport()->update(ToQRect(m_doc.m_rcMark.offset(Point{} - m_doc.m_ptScroll)));
-    m_doc.m_rcMark = {};
-    m_doc.m_bMarked = false;
-    m_doc.m_nMarkTop = 0;
+    viewport()->update(ToQRect(m_doc.m_mark.rect.offset(Point{} - m_doc.m_ptScroll)));
+    m_doc.m_mark.Clear();
 }
 
 void CKvwinView::OnLButtonDown(Point client)
 {
     m_nLastButton = 1;
-    if (m_doc.m_bMarked && HasArea(m_doc.m_rcMark)) {
+    if (m_doc.m_mark.marked && m_doc.m_mark.Shown()) {
         // Only the Scratch Pad reorders; a chord-page mark would move pad chords unseen.
-        if (m_doc.m_bScratchPadMode && StrictlyInside(m_doc.m_rcMark, client + m_doc.m_ptScroll))
+        if (m_doc.m_bScratchPadMode && StrictlyInside(m_doc.m_mark.rect, client + m_doc.m_ptScroll))
             m_doc.m_bDragging = true;
         else
             RemoveMark();
@@ -103,8 +100,8 @@ void CKvwinView::OnMouseMove(Point)
     if (!m_doc.m_bTracking)
         return;
     const Rect block = m_tracker.m_rect.offset(m_doc.m_ptScroll);
-    m_doc.m_rcMark = block;
-    m_doc.m_rcMarkHit = block;
+    m_doc.m_mark.rect = block;
+    m_doc.m_mark.hit = block;
     if (block.width() > 14 || block.height() > 14)
         viewport()->update(ToQRect(m_tracker.m_rect));
     else
@@ -114,7 +111,7 @@ void CKvwinView::OnMouseMove(Point)
 
 void CKvwinView::OnLButtonUp(Point client)
 {
-    if (HasArea(m_doc.m_rcMark))
+    if (m_doc.m_mark.Shown())
         RemoveMark();
     if (m_doc.m_bDragging)
         DropDraggedChords(client);

@@ -49,7 +49,7 @@ int CKvwinView::ScratchPadOperation(PadOperation type)
     const int n = view::GridDimension(m_nScale, m_doc.m_anScale);
     const int rows = m_doc.m_bScratchPadMode ? (m_doc.m_nPadCount + n - 1) / n : n;
     const int rowHeight = type == PadOperation::Copy ? view::kChordRowHeight : view::kPadRowHeight;
-    const Rect hit = m_doc.m_rcMarkHit.normalized();
+    const Rect hit = m_doc.m_mark.hit.normalized();
     const Point topLeft = ToLayout(hit.topLeft(), {});
     const Point bottomRight = ToLayout(hit.bottomRight(), {});
     const std::vector<int> cells =
@@ -170,7 +170,7 @@ QImage CKvwinView::MarkedBlockImage()
 {
     // Painted afresh rather than read off the screen: the block may be
     // scrolled out or covered there, and on the screen it is inverted.
-    const Rect block = m_doc.m_rcMark.normalized();
+    const Rect block = m_doc.m_mark.rect.normalized();
     if (block.width() <= 0 || block.height() <= 0)
         return {};
     QImage image(block.width(), block.height(), QImage::Format_RGB32);

@@ -229,14 +229,14 @@ TEST_F(AcceleratorTest, CopyRunsOnlyWhileABlockIsMarked)
     Press(Qt::Key_C);
     EXPECT_EQ(copies, 0) << "nothing marked";
 
-    Doc().m_bMarked = true;
+    Doc().m_mark.marked = true;
     Frame().Commands().RefreshNow();
     Press(Qt::Key_C);
     Press(Qt::Key_Insert);
     EXPECT_EQ(copies, 2);
 
     // The mark goes while the action still looks enabled: the key must not copy.
-    Doc().m_bMarked = false;
+    Doc().m_mark.marked = false;
     Press(Qt::Key_C);
     EXPECT_EQ(copies, 2);
 }

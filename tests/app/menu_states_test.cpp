@@ -77,7 +77,7 @@ protected:
     {
         SCOPED_TRACE(scratchPad ? "Scratch Pad" : "chord display");
         ASSERT_EQ(Doc().m_bScratchPadMode, scratchPad);
-        Doc().m_bMarked = true;
+        Doc().m_mark.marked = true;
         int items = 0;
         for (QAction* title : Frame().menuBar()->actions()) {
             QMenu* menu = title->menu();

@@ -144,7 +144,7 @@ TEST_F(PadAttributesCommands, TheEditMenuOpensTheMarkedChordAndCancelKeepsIt)
     MarkChord(0);
     Action(cmd::EditCopyToScratchPad)->trigger();
     Settle();
-    ASSERT_TRUE(Doc().m_bMarked);
+    ASSERT_TRUE(Doc().m_mark.marked);
     EXPECT_FALSE(Action(cmd::EditAttributesOfScratchPadChord)->isEnabled()) << "outside the Scratch Pad";
     Action(cmd::ViewScratchPad)->trigger();
     Settle();

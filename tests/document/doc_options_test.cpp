@@ -103,30 +103,30 @@ const ApplyRow kApplyRows[] = {
 
     {.name = "Notes Colour unticked",
      .before = [](CKvwinDoc& d, PersistentSettings&, FakeMidi&) {
-         d.m_rcMark = {10, 10, 50, 50};
-         d.m_bMarked = true;
-         d.m_nMarkTop = 7;
+         d.m_mark.rect = {10, 10, 50, 50};
+         d.m_mark.marked = true;
+         d.m_mark.top = 7;
      },
      .user = [](ports::OptionsValues& v, auto&) { v.display.notesColour = 0; },
      .expect = [](const CKvwinDoc& d, const PersistentSettings&) {
          EXPECT_EQ(d.m_nNocol, 1);
-         EXPECT_EQ(d.m_rcMark, Rect{});
-         EXPECT_FALSE(d.m_bMarked);
-         EXPECT_EQ(d.m_nMarkTop, 0);
+         EXPECT_EQ(d.m_mark.rect, Rect{});
+         EXPECT_FALSE(d.m_mark.marked);
+         EXPECT_EQ(d.m_mark.top, 0);
      },
      .redraws = 1},
 
     {.name = "Notes on frets ticked",
      .before = [](CKvwinDoc& d, PersistentSettings&, FakeMidi&) {
-         d.m_rcMarkHit = {10, 10, 50, 50};
-         d.m_bMarked = true;
+         d.m_mark.hit = {10, 10, 50, 50};
+         d.m_mark.marked = true;
      },
      .user = [](ports::OptionsValues& v, auto&) { v.display.notesOnFrets = 1; },
      .expect = [](const CKvwinDoc& d, const PersistentSettings&) {
          EXPECT_EQ(d.m_nNotefret, 1);
          EXPECT_EQ(d.m_nNocol, 0);
-         EXPECT_EQ(d.m_rcMarkHit, Rect{});
-         EXPECT_FALSE(d.m_bMarked);
+         EXPECT_EQ(d.m_mark.hit, Rect{});
+         EXPECT_FALSE(d.m_mark.marked);
      },
      .redraws = 1},
 

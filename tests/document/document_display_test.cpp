@@ -86,16 +86,16 @@ TEST_F(Display, TitleAndMarkAfterAStatusRefresh)
 {
     startDoc();
     doc->m_strChordTitle = "C major";
-    doc->m_rcMark = {10, 10, 200, 300};
-    doc->m_rcMarkHit = {10, 10, 10, 300};  // no width: kept
-    doc->m_bMarked = true;
+    doc->m_mark.rect = {10, 10, 200, 300};
+    doc->m_mark.hit = {10, 10, 10, 300};  // no width: kept
+    doc->m_mark.marked = true;
     doc->UpdateStatusLine();
     EXPECT_EQ(ui.panes[1], "C major");
     EXPECT_EQ(ui.title, "C major");
-    EXPECT_TRUE(doc->m_rcMark.isEmpty());
-    EXPECT_EQ(doc->m_rcMarkHit.right, 10);
-    EXPECT_EQ(doc->m_rcMarkHit.bottom, 300);
-    EXPECT_FALSE(doc->m_bMarked);
+    EXPECT_TRUE(doc->m_mark.rect.isEmpty());
+    EXPECT_EQ(doc->m_mark.hit.right, 10);
+    EXPECT_EQ(doc->m_mark.hit.bottom, 300);
+    EXPECT_FALSE(doc->m_mark.marked);
 
     doc->m_bScratchPadMode = true;
     doc->UpdateStatusLine();
@@ -177,7 +177,7 @@ TEST_F(Display, UpdateRules)
     for (const auto& c : cases) {
         doc->m_bScratchPadMode = c.scratchPad;
         doc->m_bChordDisplay = c.chordDisplay;
-        doc->m_bMarked = c.marked;
+        doc->m_mark.marked = c.marked;
         doc->m_nPage = c.page;
         doc->m_nPageCount = c.pages;
         doc->m_nPadCount = c.padCount;

@@ -171,13 +171,13 @@ TEST_F(View, FretboardClearsTheMarkAndItsTopChordDisplayOnlyTheMark)
 {
     startView(2);
     for (const int command : {cmd::ViewChordDisplay, cmd::ViewFretboard}) {
-        doc->m_rcMark = {10, 10, 100, 80};
-        doc->m_bMarked = true;
-        doc->m_nMarkTop = -30;
+        doc->m_mark.rect = {10, 10, 100, 80};
+        doc->m_mark.marked = true;
+        doc->m_mark.top = -30;
         view->Commands().RunHandler(command);
-        EXPECT_TRUE(doc->m_rcMark.isEmpty()) << command;
-        EXPECT_FALSE(doc->m_bMarked) << command;
-        EXPECT_EQ(doc->m_nMarkTop, command == cmd::ViewFretboard ? 0 : -30) << command;
+        EXPECT_TRUE(doc->m_mark.rect.isEmpty()) << command;
+        EXPECT_FALSE(doc->m_mark.marked) << command;
+        EXPECT_EQ(doc->m_mark.top, command == cmd::ViewFretboard ? 0 : -30) << command;
     }
 }
 
@@ -205,17 +205,17 @@ TEST_F(View, MarkedBlockIsInvertedWhereverTheViewIsScrolled)
     searchCMajor(false);
     view->OnUpdate();
     // A block over the blank left margin, in pixels of the unscrolled page.
-    doc->m_rcMark = {4, 30, 12, 60};
+    doc->m_mark.rect = {4, 30, 12, 60};
 
     QImage shot = view->viewport()->grab().toImage();
-    EXPECT_TRUE(doc->m_bMarked);
+    EXPECT_TRUE(doc->m_mark.marked);
     EXPECT_EQ(shot.pixelColor(8, 45), QColor(Qt::black));
     EXPECT_EQ(shot.pixelColor(8, 65), QColor(Qt::white));
 
     view->verticalScrollBar()->setValue(20);
     shot = view->viewport()->grab().toImage();
     EXPECT_EQ(doc->m_ptScroll, (Point{0, 20}));
-    EXPECT_EQ(doc->m_rcMarkScrolled, (Rect{4, 10, 12, 40}));
+    EXPECT_EQ(doc->m_mark.scrolled, (Rect{4, 10, 12, 40}));
     EXPECT_EQ(shot.pixelColor(8, 15), QColor(Qt::black));
     EXPECT_EQ(shot.pixelColor(8, 45), QColor(Qt::white));
 }
@@ -226,12 +226,12 @@ TEST_F(View, ScrollingNotesTheMarkFromWhereTheViewWasBeforeTheScroll)
     searchCMajor(false);
     view->OnUpdate();
     view->verticalScrollBar()->setValue(50);
-    doc->m_rcMark = {4, 30, 12, 60};
-    doc->m_bMarked = true;
+    doc->m_mark.rect = {4, 30, 12, 60};
+    doc->m_mark.marked = true;
     view->verticalScrollBar()->triggerAction(QAbstractSlider::SliderSingleStepAdd);
     EXPECT_EQ(doc->m_ptScroll, (Point{0, 50}));
-    EXPECT_EQ(doc->m_rcMarkScrolled, (Rect{4, -20, 12, 10}));
-    EXPECT_EQ(doc->m_nMarkTop, -20);
+    EXPECT_EQ(doc->m_mark.scrolled, (Rect{4, -20, 12, 10}));
+    EXPECT_EQ(doc->m_mark.top, -20);
     EXPECT_GT(view->verticalScrollBar()->value(), 50);
 }
 
@@ -239,10 +239,10 @@ TEST_F(View, PrintingLeavesTheScreenMarkAloneAndForgetsItsPage)
 {
     startView(0);
     searchCMajor(false);
-    doc->m_rcMark = {4, 30, 12, 60};
-    doc->m_bMarked = false;
+    doc->m_mark.rect = {4, 30, 12, 60};
+    doc->m_mark.marked = false;
     doc->m_ptScroll = {5, 7};
-    doc->m_ptMarkScroll = {5, 7};
+    doc->m_mark.scroll = {5, 7};
 
     RecordingSurface paper(Mapping::printer(600, 600));
     platform::CPrintInfo info;
@@ -256,7 +256,7 @@ TEST_F(View, PrintingLeavesTheScreenMarkAloneAndForgetsItsPage)
     view->OnEndPrinting(info);
 
     EXPECT_TRUE(paper.ops(RecordedOp::Kind::InvertRect).empty());
-    EXPECT_FALSE(doc->m_bMarked);
+    EXPECT_FALSE(doc->m_mark.marked);
     EXPECT_EQ(doc->m_ptScroll, (Point{5, 7}));
     EXPECT_EQ(view->PrintInfo(), nullptr);
     EXPECT_FALSE(doc->m_bPrinting);

@@ -150,18 +150,18 @@ TEST_F(Mouse, RubberBandMarksFromFifteenPixelsOnTheMoveAfterTheRelease)
         QTest::mouseRelease(viewport(), Qt::LeftButton, {}, to);
         EXPECT_FALSE(band->isVisibleTo(view.get()));
         EXPECT_TRUE(doc->m_bTracking) << "the release belongs to the band";
-        EXPECT_TRUE(doc->m_rcMark.isEmpty()) << "nothing is marked before the next move";
+        EXPECT_TRUE(doc->m_mark.rect.isEmpty()) << "nothing is marked before the next move";
 
         Hover(to + QPoint(1, 1));
         EXPECT_FALSE(doc->m_bTracking);
         Paint();
-        EXPECT_EQ(doc->m_bMarked, c.marked);
+        EXPECT_EQ(doc->m_mark.marked, c.marked);
         if (c.marked) {
             const Rect client = Rect{from.x(), from.y(), to.x(), to.y()}.normalized();
-            EXPECT_EQ(doc->m_rcMark, client.offset(0, 30)) << "kept with the scroll position";
-            EXPECT_EQ(doc->m_rcMarkHit, doc->m_rcMark);
+            EXPECT_EQ(doc->m_mark.rect, client.offset(0, 30)) << "kept with the scroll position";
+            EXPECT_EQ(doc->m_mark.hit, doc->m_mark.rect);
         } else {
-            EXPECT_TRUE(doc->m_rcMark.isEmpty());
+            EXPECT_TRUE(doc->m_mark.rect.isEmpty());
         }
         EXPECT_TRUE(Notes().empty());
         view.reset();
@@ -181,8 +181,8 @@ TEST_F(Mouse, EscapeCancelsTheBand)
     QTest::mouseRelease(viewport(), Qt::LeftButton, {}, from + QPoint(200, 150));
     Hover(from + QPoint(201, 151));
     Paint();
-    EXPECT_FALSE(doc->m_bMarked);
-    EXPECT_TRUE(doc->m_rcMark.isEmpty());
+    EXPECT_FALSE(doc->m_mark.marked);
+    EXPECT_TRUE(doc->m_mark.rect.isEmpty());
 }
 
 TEST_F(Mouse, PressOutsideTheMarkRemovesIt)
@@ -191,12 +191,12 @@ TEST_F(Mouse, PressOutsideTheMarkRemovesIt)
     searchCMajor();
     Ready();
     Band(At(0, 2, 10), At(1, 38, 62));
-    ASSERT_TRUE(doc->m_bMarked);
-    doc->m_nMarkTop = -5;
+    ASSERT_TRUE(doc->m_mark.marked);
+    doc->m_mark.top = -5;
     Click(Qt::LeftButton, At(3, 21, 40));
-    EXPECT_TRUE(doc->m_rcMark.isEmpty());
-    EXPECT_FALSE(doc->m_bMarked);
-    EXPECT_EQ(doc->m_nMarkTop, 0);
+    EXPECT_TRUE(doc->m_mark.rect.isEmpty());
+    EXPECT_FALSE(doc->m_mark.marked);
+    EXPECT_EQ(doc->m_mark.top, 0);
     EXPECT_EQ(Notes().size(), 6u) << "and the chord under it plays";
 }
 
@@ -223,7 +223,7 @@ TEST_F(Mouse, DragReordersTheScratchPadAndKeepsItsTitles)
         doc->m_strPadTitle2 = "Verse";
         Ready();
         Band(At(2, 3, 10), At(3, 38, 62));
-        ASSERT_TRUE(doc->m_bMarked);
+        ASSERT_TRUE(doc->m_mark.marked);
 
         const int updates = ui.updates;
         Drag(At(2, 21, 40), c.target >= 0 ? At(c.target, 21, 40) : At(0, 21, 10));
@@ -235,7 +235,7 @@ TEST_F(Mouse, DragReordersTheScratchPadAndKeepsItsTitles)
         EXPECT_EQ(doc->m_strPadTitle, "Riffs");
         EXPECT_EQ(doc->m_strPadTitle2, "Verse");
         EXPECT_EQ(ui.updates - updates, 1);
-        EXPECT_TRUE(doc->m_rcMark.isEmpty());
+        EXPECT_TRUE(doc->m_mark.rect.isEmpty());
         EXPECT_FALSE(doc->m_bDragging);
         EXPECT_TRUE(view->DragList().empty());
         view.reset();
@@ -250,11 +250,11 @@ TEST_F(Mouse, DragOnAChordPageLeavesTheScratchPadAlone)
     AddNamedPadChords(6);
     Ready();
     Band(At(2, 3, 10), At(3, 38, 62));
-    ASSERT_TRUE(doc->m_bMarked);
+    ASSERT_TRUE(doc->m_mark.marked);
     Drag(At(2, 21, 40), At(0, 21, 40));
     EXPECT_EQ(PadOrder(), "012345");
     EXPECT_FALSE(doc->m_bDragging);
-    EXPECT_FALSE(doc->m_bMarked);
+    EXPECT_FALSE(doc->m_mark.marked);
     EXPECT_EQ(Notes().size(), 6u) << "the press inside the mark plays the chord under it";
 }
 

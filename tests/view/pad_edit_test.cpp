@@ -46,7 +46,7 @@ TEST_F(PadEdit, CopyPutsTheMarkedDiagramsInTheScratchPadAsNewChords)
     doc->m_wFlatFlags = 0x08;
     Ready();
     MarkChords(*this, 0, 1);
-    ASSERT_TRUE(doc->m_bMarked);
+    ASSERT_TRUE(doc->m_mark.marked);
 
     const int updates = ui.updates;
     view->Commands().RunHandler(cmd::EditCopyToScratchPad);
@@ -74,7 +74,7 @@ TEST_F(PadEdit, CopyRefusesAMarkThatMissesAChordsBandBottom)
     searchCMajor();
     Ready();
     Band(At(0, 2, 10), At(0, 38, 57));
-    ASSERT_TRUE(doc->m_bMarked);
+    ASSERT_TRUE(doc->m_mark.marked);
     view->Commands().RunHandler(cmd::EditCopyToScratchPad);
     EXPECT_EQ(ui.messages, std::vector<std::string>{kMarkWholeChord});
     EXPECT_EQ(doc->m_nPadCount, 0);
@@ -121,7 +121,7 @@ TEST_F(PadEdit, CutTheMarkedColumnKeepsTheOthersInOrder)
     const ScratchPadChordRow fourth = doc->GetPadRow(3);
     Ready();
     MarkChords(*this, 1, 4);
-    ASSERT_TRUE(doc->m_bMarked);
+    ASSERT_TRUE(doc->m_mark.marked);
     const int updates = ui.updates;
     view->Commands().RunHandler(cmd::EditCutFromScratchPad);
     EXPECT_EQ(PadOrder(), "0235");
@@ -129,7 +129,7 @@ TEST_F(PadEdit, CutTheMarkedColumnKeepsTheOthersInOrder)
     EXPECT_EQ(doc->GetPadRow(2).w, fourth.w) << "every word moves with its chord";
     EXPECT_EQ(doc->m_astrPadNames2[2], "second 3");
     EXPECT_EQ(ui.updates - updates, 1);
-    EXPECT_TRUE(doc->m_rcMark.isEmpty()) << "the status refresh ends the mark";
+    EXPECT_TRUE(doc->m_mark.rect.isEmpty()) << "the status refresh ends the mark";
     EXPECT_TRUE(ui.messages.empty());
 
     // Nothing wholly marked: nothing cut, nothing said.
@@ -189,8 +189,8 @@ TEST_F(PadEdit, ClipboardHoldsTheMarkedBlockInItsNormalColours)
     Ready();
     const QImage page = paintScreen(1100, 1200);
     MarkChords(*this, 1, 2);
-    ASSERT_TRUE(doc->m_bMarked);
-    const Rect block = doc->m_rcMark;
+    ASSERT_TRUE(doc->m_mark.marked);
+    const Rect block = doc->m_mark.rect;
     const QImage expected = page.copy(block.left, block.top, block.width(), block.height());
 
     view->Commands().RunHandler(cmd::EditCopy);
@@ -201,7 +201,7 @@ TEST_F(PadEdit, ClipboardHoldsTheMarkedBlockInItsNormalColours)
     // Scrolled so that most of the block is out of sight, the copy is the same.
     view->verticalScrollBar()->setValue(block.top + 60);
     Paint();
-    ASSERT_EQ(doc->m_rcMark, block);
+    ASSERT_EQ(doc->m_mark.rect, block);
     view->Commands().RunHandler(cmd::EditCopy);
     copied = QGuiApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32);
     EXPECT_TRUE(copied == expected);
