@@ -10,6 +10,29 @@
 
 namespace {
 
+// The settings the document works on a copy of: read at start-up and, all
+// but the drawing mode, written back at close for the settings save.
+struct CopiedSetting {
+    std::int32_t PersistentSettings::*setting;
+    int CKvwinDoc::*copy;
+    bool writtenBack;
+};
+constexpr CopiedSetting kCopiedSettings[] = {
+    {&PersistentSettings::m_nInstr, &CKvwinDoc::m_nInstrument, true},
+    {&PersistentSettings::m_nVel, &CKvwinDoc::m_nVelocity, true},
+    {&PersistentSettings::m_nDur, &CKvwinDoc::m_nDuration, true},
+    {&PersistentSettings::m_nSep, &CKvwinDoc::m_nStrumDelay, true},
+    {&PersistentSettings::m_nSnotes, &CKvwinDoc::m_nSnotes, true},
+    {&PersistentSettings::m_nNotefret, &CKvwinDoc::m_nNotefret, true},
+    {&PersistentSettings::m_nNocol, &CKvwinDoc::m_nNocol, true},
+    {&PersistentSettings::m_nGraphx, &CKvwinDoc::m_nGraphx, false},
+    {&PersistentSettings::m_nKvClrprev, &CKvwinDoc::m_nKvClrprev, true},
+    {&PersistentSettings::m_nKvClrprevKvdgm, &CKvwinDoc::m_nKvClrprevKvdgm, true},
+    {&PersistentSettings::m_nShtNames, &CKvwinDoc::m_nShtNames, true},
+    {&PersistentSettings::m_nDeutsch, &CKvwinDoc::m_nDeutsch, true},
+    {&PersistentSettings::m_nUdirLoc, &CKvwinDoc::m_nUdirLoc, true},
+};
+
 int inRangeOr(int value, int lo, int hi, int fallback)
 {
     return value >= lo && value <= hi ? value : fallback;
@@ -34,19 +57,8 @@ void CKvwinDoc::InitDocument(PersistentSettings& frame)
 {
     m_pMainFrame = &frame;
 
-    m_nInstrument = frame.m_nInstr;
-    m_nVelocity = frame.m_nVel;
-    m_nDuration = frame.m_nDur;
-    m_nStrumDelay = frame.m_nSep;
-    m_nSnotes = frame.m_nSnotes;
-    m_nNotefret = frame.m_nNotefret;
-    m_nNocol = frame.m_nNocol;
-    m_nGraphx = frame.m_nGraphx;
-    m_nKvClrprev = frame.m_nKvClrprev;
-    m_nKvClrprevKvdgm = frame.m_nKvClrprevKvdgm;
-    m_nShtNames = frame.m_nShtNames;
-    m_nDeutsch = frame.m_nDeutsch;
-    m_nUdirLoc = frame.m_nUdirLoc;
+    for (const CopiedSetting& s : kCopiedSettings)
+        this->*s.copy = frame.*s.setting;
 
     if (m_nDeutsch)
         SetNoteNames();
@@ -103,18 +115,10 @@ void CKvwinDoc::OnCloseDocument()
         return;
     PersistentSettings& frame = *m_pMainFrame;
     frame.m_strMidiOutName = m_strMidiDevice;
-    frame.m_nInstr = m_nInstrument;
-    frame.m_nVel = m_nVelocity;
-    frame.m_nDur = m_nDuration;
-    frame.m_nSep = m_nStrumDelay;
-    frame.m_nSnotes = m_nSnotes;
-    frame.m_nNotefret = m_nNotefret;
-    frame.m_nNocol = m_nNocol;
-    frame.m_nKvClrprev = m_nKvClrprev;
-    frame.m_nKvClrprevKvdgm = m_nKvClrprevKvdgm;
-    frame.m_nShtNames = m_nShtNames;
-    frame.m_nDeutsch = m_nDeutsch;
-    frame.m_nUdirLoc = m_nUdirLoc;
+    for (const CopiedSetting& s : kCopiedSettings) {
+        if (s.writtenBack)
+            frame.*s.setting = this->*s.copy;
+    }
 }
 
 void CKvwinDoc::DeleteContents()

@@ -154,6 +154,42 @@ TEST_F(Startup, CloseWritesTheWorkingCopiesBack)
     EXPECT_EQ(frame.m_nGraphx, 16);  // not written back
 }
 
+TEST_F(Startup, EveryWorkingCopyIsReadAtStartUpAndAllButTheDrawingModeWrittenBack)
+{
+    struct Case {
+        const char* name;
+        std::int32_t PersistentSettings::*setting;
+        int CKvwinDoc::*copy;
+        int stored, changed;
+        bool writtenBack;
+    };
+    // Each stored value differs from both defaults, so a copy not made shows.
+    const Case cases[] = {
+        {"instr", &PersistentSettings::m_nInstr, &CKvwinDoc::m_nInstrument, 3040, 3001, true},
+        {"vel", &PersistentSettings::m_nVel, &CKvwinDoc::m_nVelocity, 100, 10, true},
+        {"dur", &PersistentSettings::m_nDur, &CKvwinDoc::m_nDuration, 1000, 20, true},
+        {"sep", &PersistentSettings::m_nSep, &CKvwinDoc::m_nStrumDelay, 50, 5, true},
+        {"snotes", &PersistentSettings::m_nSnotes, &CKvwinDoc::m_nSnotes, 1, 0, true},
+        {"notefret", &PersistentSettings::m_nNotefret, &CKvwinDoc::m_nNotefret, 1, 0, true},
+        {"nocol", &PersistentSettings::m_nNocol, &CKvwinDoc::m_nNocol, 1, 0, true},
+        {"graphx", &PersistentSettings::m_nGraphx, &CKvwinDoc::m_nGraphx, 16, 32, false},
+        {"kv_clrprev", &PersistentSettings::m_nKvClrprev, &CKvwinDoc::m_nKvClrprev, 0, 1, true},
+        {"kv_clrprev_kvdgm", &PersistentSettings::m_nKvClrprevKvdgm, &CKvwinDoc::m_nKvClrprevKvdgm, 0, 1, true},
+        {"sht_names", &PersistentSettings::m_nShtNames, &CKvwinDoc::m_nShtNames, 1, 0, true},
+        {"deutsch", &PersistentSettings::m_nDeutsch, &CKvwinDoc::m_nDeutsch, 1, 0, true},
+        {"UdirLoc", &PersistentSettings::m_nUdirLoc, &CKvwinDoc::m_nUdirLoc, 1, 0, true},
+    };
+    for (const Case& c : cases) {
+        frame = {};
+        frame.*c.setting = c.stored;
+        startDoc();
+        EXPECT_EQ((*doc).*c.copy, c.stored) << c.name;
+        (*doc).*c.copy = c.changed;
+        doc->OnCloseDocument();
+        EXPECT_EQ(frame.*c.setting, c.writtenBack ? c.changed : c.stored) << c.name;
+    }
+}
+
 TEST_F(Startup, FileNewReopensMidiWithTheInstrument)
 {
     midi.devices = {"Synth"};
