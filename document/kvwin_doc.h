@@ -94,7 +94,7 @@ struct ChordMark {
     int top = 0;    // the scrolled top while above the window, else 0
 
     bool Shown() const { return rect.left != rect.right && rect.top != rect.bottom; }
-    // Ends the mark; the hit block stays for the command that may follow.
+    // Ends the mark; the hit and scrolled blocks are left as they are.
     void Clear()
     {
         rect = {};
