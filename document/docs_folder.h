@@ -2,7 +2,8 @@
 #include <optional>
 #include <string>
 
-// The user's documents folder, where the User Directory file lives.
+// The user's documents folder, where the User Directory file lives; one that
+// stays the same from one start to the next, never the working directory.
 class DocsFolder {
 public:
     virtual ~DocsFolder() = default;

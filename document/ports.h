@@ -69,4 +69,5 @@ public:
 
 #include "document/docs_folder.h"
 #include "document/platform_ports.h"
+#include "document/save_target.h"
 #include "document/settings_store.h"

@@ -2,18 +2,16 @@
 
 #include <algorithm>
 #include <cctype>
-#include <cerrno>
-#include <chrono>
 #include <cstdio>
 #include <limits>
 #include <map>
 #include <optional>
-#include <random>
 #include <system_error>
-#include <thread>
 #include <utility>
 
 #include "document/docs_folder.h"
+#include "document/file_writer.h"
+#include "document/save_target.h"
 #include "document/text_decoding.h"
 
 namespace fs = std::filesystem;
@@ -27,21 +25,6 @@ constexpr const char* kOldBackupName = "userdir.bk!";
 // Over a million entries; a bigger file is not ours and is left alone
 // rather than read into memory whole.
 constexpr std::uintmax_t kMaxFileBytes = 64u << 20;
-
-// How long a writer waits for another one to finish, and when a lock is
-// taken to be left behind by a writer that died.
-constexpr auto kLockWait = std::chrono::seconds(3);
-constexpr auto kStaleLock = std::chrono::seconds(30);
-
-// Symbolic links followed before a loop is assumed.
-constexpr int kMaxLinks = 40;
-
-fs::path WithSuffix(const fs::path& path, const std::string& suffix)
-{
-    fs::path result = path;
-    result += suffix;
-    return result;
-}
 
 std::optional<fs::path> DocumentsFile(const DocsFolder& docs)
 {
@@ -105,169 +88,6 @@ FileRead ReadEntries(const fs::path& path, UserDirList& list)
         document::ParseUserDirFile(bytes, list);
     return read;
 }
-
-// The file a path names at the end of its symbolic links; it need not exist.
-std::optional<fs::path> FollowLinks(fs::path path)
-{
-    for (int links = 0; links <= kMaxLinks; ++links) {
-        std::error_code ec;
-        if (!fs::is_symlink(fs::symlink_status(path, ec)))
-            return path;
-        const fs::path target = fs::read_symlink(path, ec);
-        if (ec)
-            return std::nullopt;
-        path = target.is_absolute() ? target : path.parent_path() / target;
-    }
-    return std::nullopt;
-}
-
-// A name beside `target` that no other writer, in this process or another,
-// picks: random, and taken only when it was free.
-fs::path UniqueName(const fs::path& target, const char* suffix)
-{
-    static constexpr char kDigits[] = "0123456789abcdef";
-    std::random_device random;
-    std::string tag = ".";
-    for (int i = 0; i < 4; ++i) {
-        std::uint32_t bits = random();
-        for (int d = 0; d < 8; ++d, bits >>= 4)
-            tag += kDigits[bits & 0xF];
-    }
-    return WithSuffix(target, tag + suffix);
-}
-
-// A new file beside `target` holding `bytes`; empty when it could not be made.
-fs::path WriteNewFile(const fs::path& target, const std::string& bytes)
-{
-    for (int attempt = 0; attempt < 8; ++attempt) {
-        const fs::path temp = UniqueName(target, ".tmp");
-        std::FILE* file = std::fopen(temp.c_str(), "wbx");
-        if (!file) {
-            if (errno == EEXIST)
-                continue;
-            return {};
-        }
-        const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
-        const bool flushed = std::fflush(file) == 0;
-        if (std::fclose(file) == 0 && written && flushed)
-            return temp;
-        std::error_code ignored;
-        fs::remove(temp, ignored);
-        return {};
-    }
-    return {};
-}
-
-// The user may change the file: it has a write permission bit, which is
-// honoured even for the superuser, and it opens for writing.
-bool UserMayWrite(const fs::path& file)
-{
-    constexpr fs::perms kWrite = fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
-    std::error_code ec;
-    const fs::perms perms = fs::status(file, ec).permissions();
-    if (ec || (perms & kWrite) == fs::perms::none)
-        return false;
-    // Appending nothing leaves the file and its time as they are.
-    std::FILE* probe = std::fopen(file.c_str(), "ab");
-    if (!probe)
-        return false;
-    std::fclose(probe);
-    return true;
-}
-
-// Keeps `target` as target + "!" while `target` stays in place: a hard link
-// where the file system has them, else a copy, renamed over the old backup.
-bool KeepBackup(const fs::path& target)
-{
-    const fs::path temp = UniqueName(target, ".bak");
-    std::error_code ec;
-    fs::create_hard_link(target, temp, ec);
-    if (ec) {
-        fs::copy_file(target, temp, ec);
-        if (ec) {
-            std::error_code ignored;
-            fs::remove(temp, ignored);
-            return false;
-        }
-    }
-    fs::rename(temp, WithSuffix(target, "!"), ec);
-    if (ec) {
-        std::error_code ignored;
-        fs::remove(temp, ignored);
-        return false;
-    }
-    return true;
-}
-
-// Writes `bytes` beside the file first and renames it into place, so the
-// file is whole at every moment and a failed write leaves the old one. A
-// symbolic link stays and its target is written; the file keeps its mode.
-bool ReplaceFileContents(const fs::path& path, const std::string& bytes, bool keepBackup)
-{
-    const std::optional<fs::path> target = FollowLinks(path);
-    if (!target)
-        return false;
-    std::error_code ec;
-    const fs::file_status old = fs::status(*target, ec);
-    const bool exists = old.type() == fs::file_type::regular;
-    const fs::path temp = WriteNewFile(*target, bytes);
-    if (temp.empty())
-        return false;
-    bool ok = true;
-    if (exists) {
-        fs::permissions(temp, old.permissions(), ec);
-        ok = !keepBackup || KeepBackup(*target);
-    }
-    if (ok)
-        fs::rename(temp, *target, ec);
-    if (!ok || ec) {
-        std::error_code ignored;
-        fs::remove(temp, ignored);
-        return false;
-    }
-    return true;
-}
-
-// Writers of one file take turns, so each reads what the one before wrote.
-// The lock is a file made only while absent; a writer that cannot get it in
-// time writes anyway rather than lose its changes.
-class WriterLock {
-public:
-    explicit WriterLock(fs::path path) : m_path(std::move(path))
-    {
-        const auto deadline = std::chrono::steady_clock::now() + kLockWait;
-        while (!Take() && std::chrono::steady_clock::now() < deadline)
-            std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    }
-    ~WriterLock()
-    {
-        std::error_code ignored;
-        if (m_bHeld)
-            fs::remove(m_path, ignored);
-    }
-    WriterLock(const WriterLock&) = delete;
-    WriterLock& operator=(const WriterLock&) = delete;
-
-private:
-    bool Take()
-    {
-        if (std::FILE* file = std::fopen(m_path.c_str(), "wbx")) {
-            std::fclose(file);
-            m_bHeld = true;
-            return true;
-        }
-        if (errno != EEXIST)
-            return true;  // no lock can be made here; nothing to wait for
-        std::error_code ec;
-        const auto made = fs::last_write_time(m_path, ec);
-        if (!ec && fs::file_time_type::clock::now() - made > kStaleLock)
-            fs::remove(m_path, ec);
-        return false;
-    }
-
-    fs::path m_path;
-    bool m_bHeld = false;
-};
 
 using EntryKey = std::pair<std::string, UdirChordValue>;
 using EntryCounts = std::map<EntryKey, int>;
@@ -374,7 +194,8 @@ UserDirResult MigrateUserDirFile(UserDirState& state, const DocsFolder& docs)
         // Without a documents folder, or when the copy fails, the older file
         // stays in use.
         std::string bytes;
-        if (!newFile || ReadBytes(oldFile, bytes) != FileRead::Read || !ReplaceFileContents(*newFile, bytes, true))
+        if (!newFile || ReadBytes(oldFile, bytes) != FileRead::Read
+            || !document::SaveFileReplacing(*newFile, bytes, {.keepBackup = true}))
             return UserDirResult::Ok;
         state.m_nUdirLoc = 1;
         state.m_strUserDirFile = newFile->string();
@@ -410,10 +231,10 @@ UserDirResult SaveUserDirectory(UserDirState& state)
     if (!g_bUserDirModified)
         return UserDirResult::Ok;
 
-    const std::optional<fs::path> target = FollowLinks(state.m_strUserDirFile);
+    const std::optional<fs::path> target = ports::SaveTarget(state.m_strUserDirFile);
     if (!target)
         return UserDirResult::FileError;
-    const WriterLock lock(WithSuffix(*target, ".lock"));
+    const document::FileWriterLock lock(*target);
     // What the file holds now: another instance may have written it since.
     UserDirList theirs;
     switch (ReadEntries(*target, theirs)) {
@@ -423,13 +244,14 @@ UserDirResult SaveUserDirectory(UserDirState& state)
         theirs = state.m_listRead;
         break;
     case FileRead::Read:
-        if (!UserMayWrite(*target))
+        if (!document::UserMayWrite(*target))
             return UserDirResult::FileError;
         break;
     }
     // An emptied list is written too, so deleted chords stay deleted.
     UserDirList merged = MergeUserDirLists(state.m_listRead, ours, theirs);
-    if (!ReplaceFileContents(*target, FormatUserDirFile(merged), state.m_nUdirLoc != 0))
+    const SaveOptions options{.keepBackup = state.m_nUdirLoc != 0, .lockHeld = true};
+    if (!SaveFileReplacing(*target, FormatUserDirFile(merged), options))
         return UserDirResult::FileError;
     state.m_listRead = std::move(merged);
     return UserDirResult::Ok;

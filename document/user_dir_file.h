@@ -44,9 +44,10 @@ UserDirResult LoadUserDirectory(UserDirState& state, const DocsFolder& docs);
 // Close and File New: when g_bUserDirModified is set, reads the file again,
 // puts this instance's changes since m_listRead on top of what it holds now
 // and writes that, then empties the list. A file that cannot be read, or
-// that the user may not write, is left alone. The file is replaced whole or
-// not at all, through any symbolic link, and never goes missing meanwhile;
-// in the documents folder the previous file is kept with "!" appended.
+// that the user may not write, is left alone. The file is saved by
+// SaveFileReplacing: whole or not at all, through a symbolic link to a
+// regular file, never over anything else; in the documents folder the
+// previous file is kept with "!" appended.
 UserDirResult SaveUserDirectory(UserDirState& state);
 
 // The steps of LoadUserDirectory.

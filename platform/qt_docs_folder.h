@@ -4,7 +4,8 @@
 namespace platform {
 
 // The desktop's documents folder (XDG_DOCUMENTS_DIR, usually ~/Documents),
-// only when it exists.
+// made when missing; when it cannot be made, the application's data folder
+// (~/.local/share/Varnoth/Tonalith); nothing only when neither can be made.
 class QtDocsFolder final : public DocsFolder {
 public:
     std::optional<std::string> DocumentsFolder() const override;

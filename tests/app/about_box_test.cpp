@@ -36,7 +36,7 @@ TEST_F(AboutBoxTest, ShowsTheBuildsVersionAndTogglesThePlatformLine)
     runner.Expect([&](platform::Dialog& d) {
         EXPECT_EQ(d.parentWidget(), &Frame());
         EXPECT_EQ(d.windowTitle(), QStringLiteral("About Tonalith"));
-        EXPECT_EQ(Text(d, CAboutDlg::kIdProductName), QStringLiteral("Tonalith for Windows"));
+        EXPECT_EQ(Text(d, CAboutDlg::kIdProductName), QStringLiteral("Tonalith for Linux"));
         EXPECT_EQ(Text(d, CAboutDlg::kIdVersion),
                   QStringLiteral("Version %1.%2").arg(TONALITH_VERSION_MAJOR).arg(TONALITH_VERSION_MINOR));
         EXPECT_EQ(Text(d, CAboutDlg::kIdCopyright), QStringLiteral(TONALITH_LEGAL_COPYRIGHT));

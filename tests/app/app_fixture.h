@@ -74,7 +74,7 @@ protected:
         CKvwinApp::Dependencies deps;
         deps.settings = m_store.get();
         deps.midi = useSystemMidi ? nullptr : &midi;
-        deps.docs = &docs;
+        deps.docs = useSystemDocs ? nullptr : &docs;
         deps.screen = &screen;
         m_app = std::make_unique<CKvwinApp>(deps);
         EXPECT_TRUE(m_app->InitInstance());
@@ -99,6 +99,7 @@ protected:
     FakeMidi midi;
     bool useSystemMidi = false;  // the real MIDI library, built-in synth and all
     TestDocsFolder docs;
+    bool useSystemDocs = false;  // the desktop's documents folder, not `docs`
     FixedScreenInfo screen;
     platform::ScriptedDialogRunner runner;
 

@@ -1,5 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+
+#include <filesystem>
+
 #include <set>
 #include <string>
 #include <utility>
@@ -199,6 +204,54 @@ TEST_F(HostileSettings, ASettingsFileThatCannotBeWrittenIsReportedOnceAtExit)
     EXPECT_EQ(runner.messages[0].text, QStringLiteral("Your settings could not be saved to ") + ini + u'.');
     EXPECT_EQ(runner.messages[0].caption, QStringLiteral("Tonalith"));
     EXPECT_EQ(runner.messages[0].icon, platform::MessageIcon::Exclamation);
+}
+
+// The settings file a link to something that is no file: File > Exit leaves
+// it alone and says so, as the User Directory does.
+TEST_F(HostileSettings, ALinkToADeviceAPipeOrAFolderIsLeftAloneAndReported)
+{
+    namespace fs = std::filesystem;
+    struct Row {
+        const char* what;
+        fs::file_type type;
+    };
+    const Row rows[] = {
+        {"a device", fs::file_type::character},
+        {"a pipe", fs::file_type::fifo},
+        {"a folder", fs::file_type::directory},
+    };
+    const fs::path ini = IniPath();
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.what);
+        const fs::path target = TempPath("target");
+        fs::remove_all(target);
+        fs::remove(ini);
+        switch (row.type) {
+        case fs::file_type::character:
+            // A copy of /dev/zero; only the superuser may make one.
+            if (mknod(target.c_str(), S_IFCHR | 0666, makedev(1, 5)) != 0)
+                continue;
+            break;
+        case fs::file_type::fifo:
+            ASSERT_EQ(mkfifo(target.c_str(), 0666), 0);
+            break;
+        default:
+            fs::create_directories(target / "inside");
+            break;
+        }
+        fs::create_symlink(target, ini);
+        runner.messages.clear();
+
+        Start();
+        Frame().close();
+        Stop();
+
+        ASSERT_EQ(runner.messages.size(), 1u);
+        EXPECT_EQ(runner.messages[0].text,
+                  QStringLiteral("Your settings could not be saved to ") + QString::fromStdString(IniPath()) + u'.');
+        EXPECT_EQ(fs::symlink_status(target).type(), row.type);
+        EXPECT_TRUE(fs::is_symlink(ini));
+    }
 }
 
 }  // namespace

@@ -17,6 +17,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QStatusBar>
+#include <QTemporaryDir>
 
 #include "app_fixture.h"
 #include "dialogs/dialog_templates.h"
@@ -117,8 +118,60 @@ protected:
         return out;
     }
 
+    std::vector<std::pair<std::string, PitchClassMask>> Masks()
+    {
+        std::vector<std::pair<std::string, PitchClassMask>> out;
+        for (const CUdir& entry : Doc().m_listUserDir)
+            out.emplace_back(entry.GetName(), entry.Mask());
+        return out;
+    }
+
+    // Asks for a name for the current chord, which has none, and adds it.
+    void AddCurrentChordAs(const char* name)
+    {
+        ASSERT_EQ(Doc().m_strChordTitle, "No chord id found");
+        runner.Expect([name](Dialog& d) {
+            platform::Control<QLineEdit>(d, dialogs::id::kChordName)->setText(QString::fromLatin1(name));
+            platform::PressOk(d);
+        });
+        EXPECT_TRUE(Frame().Commands().Execute(cmd::AddChordToUserDirectory));
+        EXPECT_EQ(runner.PendingScripts(), 0u);
+    }
+
 private:
     fs::path m_folder;
+};
+
+// The desktop's folders in a home of the test's own.
+class ScopedHome {
+public:
+    explicit ScopedHome(const QString& home)
+    {
+        for (const auto& [name, value] : {std::pair{"HOME", home}, {"XDG_CONFIG_HOME", home + "/.config"},
+                                          {"XDG_DATA_HOME", home + "/.local/share"}}) {
+            m_saved.push_back({name, qgetenv(name), qEnvironmentVariableIsSet(name)});
+            qputenv(name, QFile::encodeName(value));
+        }
+    }
+    ~ScopedHome()
+    {
+        for (const Saved& saved : m_saved) {
+            if (saved.set)
+                qputenv(saved.name, saved.value);
+            else
+                qunsetenv(saved.name);
+        }
+    }
+    ScopedHome(const ScopedHome&) = delete;
+    ScopedHome& operator=(const ScopedHome&) = delete;
+
+private:
+    struct Saved {
+        const char* name;
+        QByteArray value;
+        bool set;
+    };
+    std::vector<Saved> m_saved;
 };
 
 TEST_F(UserDirectoryCommands, AddFindModifyDeleteAndRestart)
@@ -230,6 +283,45 @@ TEST_F(UserDirectoryCommands, DeletedChordsStayDeletedWhenNoneIsLeft)
     EXPECT_EQ(ReadFile(Backup()), seed);
     Start();
     EXPECT_TRUE(Doc().m_listUserDir.empty());
+}
+
+// A fresh home without a Documents folder, the program started from one
+// folder and then from another, as a menu and a terminal do: the second
+// start finds the chords of the first, and neither folder gets a file.
+TEST_F(UserDirectoryCommands, AHomeWithoutDocumentsKeepsTheChordsWhereverTheProgramStarts)
+{
+    QTemporaryDir home;
+    ASSERT_TRUE(home.isValid());
+    const ScopedHome scoped(home.path());
+    const fs::path first = home.filePath(QStringLiteral("first")).toStdString();
+    const fs::path second = home.filePath(QStringLiteral("second")).toStdString();
+    fs::create_directories(first);
+    fs::create_directories(second);
+    useSystemDocs = true;
+
+    ASSERT_TRUE(QDir::setCurrent(QString::fromStdString(first.string())));
+    Start();
+    Doc().SearchNewChord(kCDbE, true);
+    AddCurrentChordAs("First");
+    Stop();
+
+    constexpr PitchClassMask kCDbD = 0x038;
+    ASSERT_TRUE(QDir::setCurrent(QString::fromStdString(second.string())));
+    Start();
+    EXPECT_EQ(Masks(), (std::vector<std::pair<std::string, PitchClassMask>>{{"First", kCDbE}}));
+    Doc().SearchNewChord(kCDbD, true);
+    AddCurrentChordAs("Second");
+    Stop();
+
+    Start();
+    EXPECT_EQ(Masks(), (std::vector<std::pair<std::string, PitchClassMask>>{{"First", kCDbE}, {"Second", kCDbD}}));
+    Stop();
+    EXPECT_TRUE(fs::is_empty(first));
+    EXPECT_TRUE(fs::is_empty(second));
+    const std::string file = ReadFile(home.filePath(QStringLiteral("Documents/UserDir.kv")).toStdString());
+    EXPECT_EQ(file.rfind(kHeader, 0), 0u);
+    EXPECT_NE(file.find("\nFirst~"), std::string::npos);
+    EXPECT_NE(file.find("\nSecond~"), std::string::npos);
 }
 
 }  // namespace

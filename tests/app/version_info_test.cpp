@@ -53,7 +53,7 @@ TableVersionResource Resource(std::uint8_t strings, const std::string& version =
 {
     TableVersionResource::Rows rows;
     if (strings & CVersionInfo::kName)
-        rows.emplace_back(kProductNamePath, "Tonalith for Windows");
+        rows.emplace_back(kProductNamePath, "Tonalith for Linux");
     if (strings & CVersionInfo::kVersion)
         rows.emplace_back(kProductVersionPath, version);
     if (strings & CVersionInfo::kCopyright)
@@ -71,7 +71,7 @@ TEST(VersionInfoTest, EveryCombinationOfFoundStrings)
         std::string name = "old", copyright = "old", caption = "old";
         EXPECT_EQ(info.ReadVersionStrings(module, name, copyright, caption), strings);
         EXPECT_EQ(info.FoundBits(), strings);
-        EXPECT_EQ(name, strings & CVersionInfo::kName ? "Tonalith for Windows" : "");
+        EXPECT_EQ(name, strings & CVersionInfo::kName ? "Tonalith for Linux" : "");
         EXPECT_EQ(caption, strings & CVersionInfo::kVersion ? "Version 1.32.0.1" : "");
         EXPECT_EQ(copyright, strings & CVersionInfo::kCopyright ? "Copyright (C) Varnoth" : "");
         EXPECT_EQ(info.IsLoaded(), (strings & CVersionInfo::kVersion) != 0);
@@ -82,7 +82,7 @@ TEST(VersionInfoTest, EveryCombinationOfFoundStrings)
         const TableVersionResource bare = Resource(0);
         EXPECT_EQ(info.ReadVersionStrings(bare, name, copyright, caption),
                   strings == CVersionInfo::kAll ? CVersionInfo::kAll : 0);
-        EXPECT_EQ(name, strings == CVersionInfo::kAll ? "Tonalith for Windows" : "");
+        EXPECT_EQ(name, strings == CVersionInfo::kAll ? "Tonalith for Linux" : "");
     }
 }
 

@@ -25,6 +25,7 @@
 #include "platform/scripted_dialog_runner.h"
 #include "platform/up_down.h"
 #include "tests/support/fake_ports.h"
+#include "tests/support/general_midi_names.h"
 #include "tests/support/qt_print.h"
 #include "tests/support/template_layout.h"
 
@@ -224,6 +225,8 @@ TEST_F(OptionsPages, SoundPageOpensOnTheInstrumentAndValuesGiven)
     ASSERT_EQ(combo->count(), 128);
     EXPECT_EQ(combo->itemText(0), "Piano");
     EXPECT_EQ(combo->itemText(127), "Gunshot");
+    for (std::size_t i = 0; i < testsupport::kGeneralMidiNames.size(); ++i)
+        EXPECT_EQ(combo->itemText(static_cast<int>(i)).toStdString(), testsupport::kGeneralMidiNames[i]) << i;
     EXPECT_EQ(combo->currentIndex(), 25);
     EXPECT_EQ(combo->currentText(), "Acoustic Steel Guitar");
     EXPECT_EQ(Bar(id::kVelocityBar)->value(), 64);

@@ -6,6 +6,7 @@
 
 #include "dialogs/sound_logic.h"
 #include "res/string_table.h"
+#include "tests/support/general_midi_names.h"
 
 using sound::Bar;
 using sound::ScrollCode;
@@ -137,6 +138,10 @@ TEST(SoundInstruments, TheListHasTheGeneralMidiNamesInProgramOrder)
     EXPECT_EQ(res::LoadString(3127), "Gunshot");
     EXPECT_EQ(res::LoadString(2999), "");
     EXPECT_EQ(res::LoadString(3128), "");
+    for (std::size_t program = 0; program < testsupport::kGeneralMidiNames.size(); ++program)
+        EXPECT_EQ(res::LoadString(sound::kFirstInstrument + static_cast<int>(program)),
+                  testsupport::kGeneralMidiNames[program])
+            << "program " << program;
     std::set<std::string_view> names;
     for (int id = engine::kFirstInstrument; id < engine::kFirstInstrument + engine::kInstrumentCount; ++id)
         names.insert(res::LoadString(id));

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -276,6 +277,26 @@ TEST_F(UserDirFileTest, FailedMigrationCopyKeepsTheOlderFile)
     EXPECT_EQ(Read(work / "userdir.doc"), oldBytes);
     EXPECT_EQ(Read(documents / "UserDir.kv"), docsBytes);
     EXPECT_EQ(Listing(documents), (std::vector<std::string>{"UserDir.kv", "UserDir.kv!", "UserDir.kv!/in the way"}));
+}
+
+// The migration copy is a save like any other: a link in Documents that
+// leads to a pipe is no file to copy over.
+TEST_F(UserDirFileTest, MigrationLeavesALinkToAPipeAlone)
+{
+    const std::string oldBytes = std::string(kHeader) + "Old~145\r\r\n";
+    Write(work / "userdir.doc", oldBytes);
+    ASSERT_EQ(mkfifo((root / "pipe").c_str(), 0666), 0);
+    fs::create_symlink(root / "pipe", documents / "UserDir.kv");
+
+    ASSERT_EQ(document::LoadUserDirectory(state, docs), UserDirResult::Ok);
+    EXPECT_EQ(state.m_listUserDir, (UserDirList{{"Old", 145}}));
+    EXPECT_EQ(state.m_nUdirLoc, 0);
+    EXPECT_EQ(fs::path(state.m_strUserDirFile), work / "userdir.doc");
+    EXPECT_EQ(Read(work / "userdir.doc"), oldBytes);
+    EXPECT_EQ(fs::symlink_status(root / "pipe").type(), fs::file_type::fifo);
+    EXPECT_TRUE(fs::is_symlink(documents / "UserDir.kv"));
+    EXPECT_EQ(Listing(root), (std::vector<std::string>{"Documents", "Documents/UserDir.kv", "pipe", "work",
+                                                       "work/userdir.doc"}));
 }
 
 TEST_F(UserDirFileTest, MovingToDocumentsReadsTheFileThere)

@@ -5,6 +5,11 @@
 #include <QSettings>
 #include <QTemporaryDir>
 
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+
+#include <algorithm>
+#include <filesystem>
 #include <functional>
 #include <optional>
 #include <string>
@@ -25,9 +30,11 @@ struct QtSettingsStoreTest : ::testing::Test {
         return file.readAll().toStdString();
     }
 
-    void WriteFile(const std::string& text) const
+    void WriteFile(const std::string& text) const { WriteAt(Path(), text); }
+
+    static void WriteAt(const std::string& path, const std::string& text)
     {
-        QFile file(QString::fromStdString(Path()));
+        QFile file(QString::fromStdString(path));
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         file.write(text.data(), static_cast<qint64>(text.size()));
     }
@@ -163,6 +170,69 @@ TEST_F(QtSettingsStoreTest, FlushSaysWhetherTheFileWasWritten)
         store.WriteInt("Misc", "vel", 3);
         store.WriteString("Midi\\Output", "Name", "Port A, Port B");
         EXPECT_EQ(store.Flush(), row.written) << row.label;
+    }
+}
+
+// The settings file is saved as the program's other files are: through a
+// link to a regular file, and never over a device, a pipe or a folder,
+// whether it stands there or a link leads to it.
+TEST_F(QtSettingsStoreTest, OnlyARegularFileIsReadAndWritten)
+{
+    struct Row {
+        const char* label;
+        std::function<bool(const std::string&)> make;  // false: cannot be made here
+        bool linked;
+        bool written;
+    };
+    // Only the superuser may make a device, here a copy of /dev/zero.
+    const auto device = [](const std::string& p) { return mknod(p.c_str(), S_IFCHR | 0666, makedev(1, 5)) == 0; };
+    const auto pipe = [](const std::string& p) { return mkfifo(p.c_str(), 0666) == 0; };
+    const auto folder = [](const std::string& p) { return QDir().mkpath(QString::fromStdString(p)); };
+    const auto file = [](const std::string& p) {
+        WriteAt(p, "[Misc]\nvel=9\n");
+        return true;
+    };
+    const std::vector<Row> rows = {
+        {"a link to a regular file", file, true, true},
+        {"a link to a device", device, true, false},
+        {"a link to a pipe", pipe, true, false},
+        {"a link to a folder", folder, true, false},
+        {"a device", device, false, false},
+        {"a pipe", pipe, false, false},
+    };
+    namespace fs = std::filesystem;
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.label);
+        const fs::path where = fs::path(dir.path().toStdString()) / "case";
+        fs::remove_all(where);
+        fs::create_directories(where);
+        const fs::path target = where / "target";
+        if (!row.make(target.string()))
+            continue;
+        const fs::path ini = row.linked ? where / "Tonalith.conf" : target;
+        if (row.linked)
+            fs::create_symlink("target", ini);
+        const fs::file_type type = fs::symlink_status(target).type();
+        {
+            platform::QtSettingsStore store(ini.string());
+            EXPECT_EQ(store.ReadInt("Misc", "vel"), row.written ? std::optional<int>(9) : std::nullopt);
+            store.WriteInt("Misc", "vel", 3);
+            EXPECT_EQ(store.ReadInt("Misc", "vel"), 3);
+            EXPECT_EQ(store.Flush(), row.written);
+            EXPECT_EQ(store.Location(), ini.string());
+        }
+        // Nor when the store goes.
+        EXPECT_EQ(fs::symlink_status(target).type(), type);
+        EXPECT_EQ(fs::is_symlink(ini), row.linked);
+        std::vector<std::string> names;
+        for (const fs::directory_entry& entry : fs::directory_iterator(where))
+            names.push_back(entry.path().filename().string());
+        std::sort(names.begin(), names.end());
+        EXPECT_EQ(names, row.linked ? (std::vector<std::string>{"Tonalith.conf", "target"})
+                                    : std::vector<std::string>{"target"});
+        if (row.written) {
+            EXPECT_EQ(platform::QtSettingsStore(ini.string()).ReadInt("Misc", "vel"), 3);
+        }
     }
 }
 

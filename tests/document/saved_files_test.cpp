@@ -1,0 +1,201 @@
+// The HTML page and the User Directory are saved by one writer: both follow
+// a symbolic link to a regular file, leave anything else alone and take
+// turns with another writer of the same file.
+#include <stdlib.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+
+#include <algorithm>
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <ostream>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "document/html_page.h"
+#include "document/user_dir_file.h"
+#include "tests/document/doc_fixture.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+enum class SavedFile { HtmlPage, UserDirectory };
+
+const char* Name(SavedFile file)
+{
+    return file == SavedFile::HtmlPage ? "HtmlPage" : "UserDirectory";
+}
+
+void PrintTo(SavedFile file, std::ostream* os)
+{
+    *os << Name(file);
+}
+
+std::string PrintFile(const ::testing::TestParamInfo<SavedFile>& info)
+{
+    return Name(info.param);
+}
+
+struct SavedFiles : DocFixture, ::testing::WithParamInterface<SavedFile> {
+    FakeFileDialogs files;
+    fs::path dir;
+
+    void SetUp() override
+    {
+        std::string pattern = (fs::temp_directory_path() / "saved-files-XXXXXX").string();
+        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
+        dir = pattern;
+        startDoc();
+        doc->GetPorts().fileDialogs = &files;
+        doc->m_bScratchPadMode = true;
+        ScratchPadChordRow row;
+        row.w = {3, 3, 3, 3, 3, 3, 3, 0, 1, 0, 0x0041};
+        doc->SetPadRow(0, row);
+        doc->m_astrPadNames[0] = "C";
+        doc->m_nPadCount = 1;
+    }
+    void TearDown() override
+    {
+        std::error_code ec;
+        fs::remove_all(dir, ec);
+        DocFixture::TearDown();
+    }
+
+    // What a save of the parameter's file to `path` writes.
+    std::string Expected() const
+    {
+        if (GetParam() == SavedFile::HtmlPage)
+            return document::buildHtmlPage(*doc, frame);
+        return document::FormatUserDirFile({{"Mine", 137}});
+    }
+
+    // Saves the parameter's file to `path`, as the user's command does; false
+    // when the save was reported as failed.
+    bool Save(const fs::path& path)
+    {
+        if (GetParam() == SavedFile::HtmlPage) {
+            ui.messages.clear();
+            files.answer = path.string();
+            doc->OnFileSaveAsHtml();
+            return ui.messages.empty();
+        }
+        UserDirState state;
+        state.m_strUserDirFile = path.string();
+        state.m_nUdirLoc = 0;
+        state.m_listUserDir = {{"Mine", 137}};
+        g_bUserDirModified = true;
+        return document::SaveUserDirectory(state) == UserDirResult::Ok;
+    }
+
+    static std::string Read(const fs::path& path)
+    {
+        std::ifstream in(path, std::ios::binary);
+        return {std::istreambuf_iterator<char>(in), {}};
+    }
+    static void Write(const fs::path& path, const std::string& bytes)
+    {
+        std::ofstream(path, std::ios::binary) << bytes;
+    }
+    // Every name under the folder, links not followed, sorted.
+    std::vector<std::string> Listing() const
+    {
+        std::vector<std::string> names;
+        for (const fs::directory_entry& entry : fs::recursive_directory_iterator(dir))
+            names.push_back(entry.path().lexically_relative(dir).string());
+        std::sort(names.begin(), names.end());
+        return names;
+    }
+};
+
+TEST_P(SavedFiles, ALinkToARegularFileIsFollowedAndStays)
+{
+    const fs::path real = dir / "synced" / "real";
+    fs::create_directories(real.parent_path());
+    Write(real, "old");
+    fs::permissions(real, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    fs::create_symlink("synced/real", dir / "saved");
+
+    ASSERT_TRUE(Save(dir / "saved"));
+    EXPECT_TRUE(fs::is_symlink(dir / "saved"));
+    EXPECT_EQ(fs::read_symlink(dir / "saved"), "synced/real");
+    EXPECT_EQ(Read(real), Expected());
+    EXPECT_EQ(fs::status(real).permissions(), fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    EXPECT_EQ(Listing(), (std::vector<std::string>{"saved", "synced", "synced/real"}));
+}
+
+// A device, a pipe or a folder, named or linked to, is not a file to
+// replace: the save is refused and nothing in the folder changes.
+TEST_P(SavedFiles, AnythingButARegularFileIsLeftAlone)
+{
+    struct Row {
+        const char* what;
+        fs::file_type type;
+        bool linked;
+    };
+    const Row rows[] = {
+        {"a link to a device", fs::file_type::character, true},
+        {"a link to a pipe", fs::file_type::fifo, true},
+        {"a link to a folder", fs::file_type::directory, true},
+        {"a device", fs::file_type::character, false},
+        {"a pipe", fs::file_type::fifo, false},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.what);
+        const fs::path folder = dir / "case";
+        fs::remove_all(folder);
+        fs::create_directories(folder);
+        const fs::path other = folder / "other";
+        switch (row.type) {
+        case fs::file_type::character:
+            // A copy of /dev/zero; only the superuser may make one.
+            if (mknod(other.c_str(), S_IFCHR | 0666, makedev(1, 5)) != 0)
+                continue;
+            break;
+        case fs::file_type::fifo:
+            ASSERT_EQ(mkfifo(other.c_str(), 0666), 0);
+            break;
+        default:
+            fs::create_directories(other / "inside");
+            break;
+        }
+        const fs::path saved = row.linked ? folder / "saved" : other;
+        if (row.linked)
+            fs::create_symlink("other", saved);
+        const std::vector<std::string> before = Listing();
+
+        EXPECT_FALSE(Save(saved));
+        EXPECT_EQ(fs::symlink_status(other).type(), row.type);
+        EXPECT_EQ(fs::is_symlink(saved), row.linked);
+        EXPECT_EQ(Listing(), before);
+    }
+}
+
+// Another writer holds the file: this one waits for it to finish rather
+// than write at the same time, then writes its own.
+TEST_P(SavedFiles, ASecondWriterWaitsForTheFirst)
+{
+    const fs::path saved = dir / "saved";
+    Write(saved, "theirs");
+    const fs::path lock = dir / "saved.lock";
+    Write(lock, "");
+
+    bool saved_ok = false;
+    std::thread writer([&] { saved_ok = Save(saved); });
+    std::this_thread::sleep_for(std::chrono::milliseconds(400));
+    EXPECT_EQ(Read(saved), "theirs");
+    fs::remove(lock);
+    writer.join();
+
+    EXPECT_TRUE(saved_ok);
+    EXPECT_EQ(Read(saved), Expected());
+    EXPECT_EQ(Listing(), std::vector<std::string>{"saved"});
+}
+
+INSTANTIATE_TEST_SUITE_P(BothFiles, SavedFiles, ::testing::Values(SavedFile::HtmlPage, SavedFile::UserDirectory),
+                         PrintFile);
+
+}  // namespace
