@@ -139,7 +139,7 @@ TEST(SoundInstruments, TheListHasTheGeneralMidiNamesInProgramOrder)
     EXPECT_EQ(res::LoadString(2999), "");
     EXPECT_EQ(res::LoadString(3128), "");
     for (std::size_t program = 0; program < testsupport::kGeneralMidiNames.size(); ++program)
-        EXPECT_EQ(res::LoadString(sound::kFirstInstrument + static_cast<int>(program)),
+        EXPECT_EQ(res::LoadString(engine::kFirstInstrument + static_cast<int>(program)),
                   testsupport::kGeneralMidiNames[program])
             << "program " << program;
     std::set<std::string_view> names;
