@@ -38,6 +38,8 @@ program=$prefix/bin/$binary
 metainfo=$prefix/share/metainfo/$app_id.metainfo.xml
 [ -f "$metainfo" ] || fail "no metainfo $metainfo"
 appstreamcli validate --no-net "$metainfo" || fail "appstreamcli rejects $metainfo"
+# With the tree: the desktop entry it launches is there.
+appstreamcli validate-tree --no-net "$stage" || fail "appstreamcli rejects the installed tree"
 grep -q "<launchable type=\"desktop-id\">$app_id.desktop</launchable>" "$metainfo" ||
   fail "the metainfo does not launch $app_id.desktop"
 grep -q "<binary>$binary</binary>" "$metainfo" || fail "the metainfo does not provide $binary"
