@@ -1,11 +1,14 @@
 # make run   - install what is missing, build, start Tonalith
 # make test  - install what is missing, build, run every test
+# make install / make package - see the README's Install section
 JOBS ?= $(shell nproc)
 BUILD ?= build
 # ON turns warnings into errors, as CI builds.
 WERROR ?= OFF
+# Where make install puts the program.
+PREFIX ?= /usr/local
 
-.PHONY: setup build run test sanitize-test release bench clean
+.PHONY: setup build run test sanitize-test release bench clean install package
 
 setup:
 	@bash scripts/setup.sh
@@ -34,6 +37,13 @@ sanitize-test: setup
 release: setup
 	cmake -S . -B build-release -DCMAKE_BUILD_TYPE=Release -DTONALITH_WERROR=$(WERROR)
 	cmake --build build-release -j $(JOBS) --target tonalith
+
+install: build
+	cmake --install $(BUILD) --prefix $(PREFIX)
+
+# A Debian package of the program, left in $(BUILD).
+package: build
+	cd $(BUILD) && cpack -G DEB
 
 bench: build
 	@for b in $(BUILD)/benchmarks/*_bench; do echo "== $$b"; $$b; done

@@ -28,6 +28,8 @@
 #include "platform/qt_platform_info.h"
 #include "platform/qt_settings_store.h"
 #include "platform/qt_text.h"
+#include "res/app_icon.h"
+#include "res/resource_ids.h"
 #include "view/kvwin_view.h"
 
 
@@ -73,6 +75,10 @@ bool CKvwinApp::InitInstance()
     QCoreApplication::setOrganizationName(QStringLiteral("Varnoth"));
     QCoreApplication::setApplicationName(QStringLiteral("Tonalith"));
     QCoreApplication::setApplicationVersion(QStringLiteral(TONALITH_PRODUCT_VERSION));
+    // Every window, the About box's too, carries the program's icon; the
+    // desktop matches the windows to the menu entry by its name.
+    QApplication::setWindowIcon(res::LoadIcon(res::IDR_MAINFRAME));
+    QGuiApplication::setDesktopFileName(QStringLiteral(TONALITH_APP_ID));
     if (!m_deps.settings) {
         m_pOwnSettings = std::make_unique<platform::QtSettingsStore>();
         m_deps.settings = m_pOwnSettings.get();

@@ -27,6 +27,7 @@
 #include "platform/qt_text.h"
 #include "platform/url_opener.h"
 #include "res/accelerator_table.h"
+#include "res/app_icon.h"
 #include "res/menu_table.h"
 #include "res/string_table.h"
 #include "res/toolbar_images.h"
@@ -81,6 +82,7 @@ CMainFrame::CMainFrame(SettingsStore& store, QWidget* parent) : CPersistentFrame
 {
     setObjectName(QStringLiteral("mainFrame"));
     setWindowTitle(ToQString(res::LoadString(res::AFX_IDS_APP_TITLE)));
+    setWindowIcon(res::LoadIcon(res::IDR_MAINFRAME));
     m_commands.SetTarget(platform::Route::Frame, &m_frameCommands);
 }
 
