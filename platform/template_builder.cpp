@@ -19,7 +19,9 @@
 #include <QSlider>
 
 #include "engine/muldiv.h"
+#include "platform/list_boxes.h"
 #include "platform/notify_label.h"
+#include "platform/radio_tab_stops.h"
 #include "platform/up_down.h"
 
 namespace platform {
@@ -79,7 +81,7 @@ QWidget* MakeControl(const ControlTemplate& c, QWidget& host, const TemplateBuil
     case ControlKind::GroupBox:
         return new QGroupBox(text, &host);
     case ControlKind::ListBox: {
-        auto* list = new QListWidget(&host);
+        auto* list = new ListBox(&host);
         list->setProperty("sorted", bool(c.style & style::kSorted));
         list->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
         return list;
@@ -147,6 +149,7 @@ void TemplateBuilder::Build(QWidget& host, const DialogTemplate& dialog, const C
     std::vector<QLabel*> mnemonicLabels;
     std::vector<QGroupBox*> groupBoxes;
     QButtonGroup* radios = nullptr;
+    std::vector<QButtonGroup*> radioGroups;
 
     for (const ControlTemplate& c : dialog.controls) {
         QWidget* w = MakeControl(c, host, custom);
@@ -163,6 +166,7 @@ void TemplateBuilder::Build(QWidget& host, const DialogTemplate& dialog, const C
             if (!radios) {
                 radios = new QButtonGroup(&host);
                 radios->setObjectName(kRadioGroupPrefix + QString::number(c.id));
+                radioGroups.push_back(radios);
             }
             radios->addButton(radio, static_cast<int>(radios->buttons().size()));
         }
@@ -204,6 +208,8 @@ void TemplateBuilder::Build(QWidget& host, const DialogTemplate& dialog, const C
     // Group boxes frame the controls drawn over them.
     for (QGroupBox* box : groupBoxes)
         box->lower();
+    for (QButtonGroup* group : radioGroups)
+        KeepTabStopOnChecked(*group);
 }
 
 QWidget* FindControl(const QWidget& host, int id)
