@@ -19,9 +19,9 @@
 #include <QSlider>
 
 #include "engine/muldiv.h"
+#include "platform/dialog_keys.h"
 #include "platform/list_boxes.h"
 #include "platform/notify_label.h"
-#include "platform/radio_tab_stops.h"
 #include "platform/up_down.h"
 
 namespace platform {
@@ -91,10 +91,16 @@ QWidget* MakeControl(const ControlTemplate& c, QWidget& host, const TemplateBuil
         combo->setProperty("sorted", bool(c.style & style::kSorted));
         return combo;
     }
-    case ControlKind::ScrollBar:
-        return new QScrollBar(vertical ? Qt::Vertical : Qt::Horizontal, &host);
-    case ControlKind::Slider:
-        return new QSlider(vertical ? Qt::Vertical : Qt::Horizontal, &host);
+    case ControlKind::ScrollBar: {
+        auto* bar = new QScrollBar(vertical ? Qt::Vertical : Qt::Horizontal, &host);
+        TakeKeys(*bar);
+        return bar;
+    }
+    case ControlKind::Slider: {
+        auto* slider = new QSlider(vertical ? Qt::Vertical : Qt::Horizontal, &host);
+        TakeKeys(*slider);
+        return slider;
+    }
     case ControlKind::UpDown:
         return new UpDown(&host);
     case ControlKind::Custom:

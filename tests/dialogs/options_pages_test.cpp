@@ -321,6 +321,38 @@ TEST_F(OptionsPages, BarsStepByTheirOwnTables)
     EXPECT_EQ(Text(sound, id::kSeparationValue), " 700");
 }
 
+TEST_F(OptionsPages, EveryBarIsReachedByTabAndMovedByItsKeys)
+{
+    Open(SoundTab);
+    ASSERT_TRUE(testsupport::Activate(*sheet));
+    sound->Control(id::kInstrument)->setFocus();
+    struct Reached {
+        int bar;
+        int* value;
+        int page;
+    };
+    const std::vector<Reached> bars = {
+        {id::kVelocityBar, &values.sound.velocity, 5},
+        {id::kDurationBar, &values.sound.duration, 100},
+        {id::kSeparationBar, &values.sound.separation, 100},
+    };
+    for (const Reached& r : bars) {
+        for (int tabs = 0; tabs < 10 && QApplication::focusWidget() != Bar(r.bar); ++tabs)
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        ASSERT_EQ(QApplication::focusWidget(), Bar(r.bar)) << r.bar;
+        const int from = *r.value;
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
+        EXPECT_EQ(*r.value, from + 1) << r.bar;
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_PageDown);
+        EXPECT_EQ(*r.value, from + 1 + r.page) << r.bar;
+        EXPECT_EQ(Bar(r.bar)->value(), *r.value);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_PageUp);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Left);
+        EXPECT_EQ(*r.value, from) << r.bar;
+    }
+    EXPECT_TRUE(ApplyEnabled());
+}
+
 TEST_F(OptionsPages, DefaultSetsTheDefaultSoundAndSendsItOnTest)
 {
     values.sound = {3000, 100, 500, 0, {}};
