@@ -1,11 +1,14 @@
 #include "platform/dialog_keys.h"
 
+#include <vector>
+
 #include <QAbstractButton>
 #include <QButtonGroup>
 #include <QEvent>
 #include <QKeyEvent>
 #include <QScrollBar>
 #include <QSlider>
+#include <QWidget>
 
 namespace platform {
 
@@ -152,6 +155,25 @@ void TakeKeys(QScrollBar& bar)
 void KeepTabStopOnChecked(QButtonGroup& group)
 {
     new RadioTabStops(group);
+}
+
+void MoveAfterInTabOrder(QWidget& leader, QWidget& content)
+{
+    QWidget* window = leader.window();
+    if (window != content.window())
+        return;
+    std::vector<QWidget*> moving;
+    QWidget* w = window;
+    do {
+        if (content.isAncestorOf(w) && w->focusPolicy() != Qt::NoFocus)
+            moving.push_back(w);
+        w = w->nextInFocusChain();
+    } while (w && w != window);
+    QWidget* after = &leader;
+    for (QWidget* next : moving) {
+        QWidget::setTabOrder(after, next);
+        after = next;
+    }
 }
 
 }  // namespace platform

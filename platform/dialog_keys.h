@@ -3,6 +3,7 @@
 class QButtonGroup;
 class QScrollBar;
 class QSlider;
+class QWidget;
 
 namespace platform {
 
@@ -21,5 +22,10 @@ void TakeKeys(QScrollBar& bar);
 // A vertical slider's Up and Page Up move its thumb up, also where its least
 // value stands at the top (inverted appearance); the wheel keeps Qt's way.
 void TakeKeys(QSlider& slider);
+
+// Puts content's focusable widgets, in their order, right after leader in
+// the window's tab order: a page built after its sheet's buttons still
+// comes between its tab and them.
+void MoveAfterInTabOrder(QWidget& leader, QWidget& content);
 
 }  // namespace platform
