@@ -2,7 +2,10 @@
 
 #include <QApplication>
 #include <QFont>
+#include <QKeyEvent>
+#include <QPainter>
 #include <QPalette>
+#include <QStyleOptionFocusRect>
 #include <QUrl>
 
 #include "platform/qt_colour.h"
@@ -16,6 +19,8 @@ CStaticLink::CStaticLink(const QString& text, QWidget* parent) : NotifyLabel(tex
     underlined.setUnderline(true);
     setFont(underlined);
     setCursor(Qt::PointingHandCursor);
+    // A click opens without taking the focus, as before.
+    setFocusPolicy(Qt::TabFocus);
     ApplyColour();
     connect(this, &NotifyLabel::clicked, this, &CStaticLink::OnClicked);
 }
@@ -48,4 +53,26 @@ void CStaticLink::ApplyColour()
     QPalette colours = palette();
     colours.setColor(QPalette::WindowText, platform::toQColor(m_bVisited ? m_colorVisited : m_colorUnvisited));
     setPalette(colours);
+}
+
+void CStaticLink::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Space && event->modifiers() == Qt::NoModifier) {
+        if (!event->isAutoRepeat())
+            OnClicked();
+        return;
+    }
+    NotifyLabel::keyPressEvent(event);
+}
+
+void CStaticLink::paintEvent(QPaintEvent* event)
+{
+    NotifyLabel::paintEvent(event);
+    if (!hasFocus())
+        return;
+    QPainter painter(this);
+    QStyleOptionFocusRect frame;
+    frame.initFrom(this);
+    frame.rect = contentsRect();
+    style()->drawPrimitive(QStyle::PE_FrameFocusRect, &frame, &painter, this);
 }

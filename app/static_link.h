@@ -6,7 +6,8 @@
 
 // A static text that works as a hyperlink: underlined, blue until it was
 // opened, purple after, with a pointing hand over it. A click opens its link
-// with the desktop's handler; a text with "@" opens as a mail address.
+// with the desktop's handler; a text with "@" opens as a mail address. Tab
+// reaches it and Space opens it as a click does.
 class CStaticLink : public platform::NotifyLabel {
     Q_OBJECT
 public:
@@ -23,6 +24,10 @@ public:
     int m_bVisited = 0;
     // Empty: the control's text is the link.
     QString m_strLink;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     void ApplyColour();

@@ -37,6 +37,7 @@ QWidget* DiagramPage::CreateCustomControl(const platform::ControlTemplate& contr
 void DiagramPage::BindControls()
 {
     connect(m_diagram, &DiagramWidget::pressed, this, &DiagramPage::OnDiagramPressed);
+    connect(m_diagram, &DiagramWidget::chosen, this, &DiagramPage::SetMarker);
     connect(Control<QLineEdit>(id::kBaseFret), &QLineEdit::textChanged, this, [this] { OnChangeBaseFret(); });
     connect(Control<QRadioButton>(id::kMarkerDot), &QRadioButton::clicked, this,
             [this] { m_toolMarker = ports::kDiagramDot; });
@@ -81,11 +82,16 @@ bool DiagramPage::OnSetActive()
 void DiagramPage::OnDiagramPressed(int x, int y)
 {
     const DiagramGeometry g = m_diagram->Geometry();
-    const auto hit = g.HitTest(x, y);
-    if (!hit)
+    if (const auto hit = g.HitTest(x, y))
+        SetMarker(hit->column, hit->position);
+}
+
+void DiagramPage::SetMarker(int column, int position)
+{
+    if (column < 0 || column > 5 || position < 1 || position > 5)
         return;
-    entry[static_cast<std::size_t>(hit->column)] = static_cast<std::uint8_t>(hit->position | m_toolMarker);
-    const DiagramBox area = g.StringArea(hit->column);
+    entry[static_cast<std::size_t>(column)] = static_cast<std::uint8_t>(position | m_toolMarker);
+    const DiagramBox area = m_diagram->Geometry().StringArea(column);
     Recompute();
     m_diagram->update(area.left, area.top, area.width, area.height);
 }

@@ -31,6 +31,8 @@ public:
 
     // A left press on the diagram, in its own coordinates.
     void OnDiagramPressed(int x, int y);
+    // The tool's marker on a string, at position 1 (open) .. 5.
+    void SetMarker(int column, int position);
 
 protected:
     QWidget* CreateCustomControl(const platform::ControlTemplate& control, QWidget* parent) override;

@@ -1,13 +1,19 @@
 #include "dialogs/diagram_widget.h"
 
+#include <algorithm>
+
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStyleOptionFocusRect>
 
 namespace dialogs {
 
 DiagramWidget::DiagramWidget(QWidget* parent) : QWidget(parent)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
+    // Reached by Tab; a click marks and leaves the focus where it was.
+    setFocusPolicy(Qt::TabFocus);
 }
 
 void DiagramWidget::SetEntry(const ports::DiagramEntry& entry)
@@ -43,6 +49,15 @@ void DiagramWidget::paintEvent(QPaintEvent*)
             p.drawEllipse(QRectF(box->left + 0.5, box->top + 0.5, box->width - 1, box->height - 1));
         }
     }
+    if (hasFocus()) {
+        if (const auto box = g.MarkerBox(m_cursor.column, m_cursor.position)) {
+            QStyleOptionFocusRect frame;
+            frame.initFrom(this);
+            frame.rect = QRect(box->left - 1, box->top - 1, box->width + 2, box->height + 2);
+            frame.backgroundColor = Qt::white;
+            style()->drawPrimitive(QStyle::PE_FrameFocusRect, &frame, &p, this);
+        }
+    }
 }
 
 void DiagramWidget::mousePressEvent(QMouseEvent* event)
@@ -52,6 +67,34 @@ void DiagramWidget::mousePressEvent(QMouseEvent* event)
         emit pressed(at.x(), at.y());
     }
     QWidget::mousePressEvent(event);
+}
+
+void DiagramWidget::keyPressEvent(QKeyEvent* event)
+{
+    DiagramHit to = m_cursor;
+    switch (event->key()) {
+    case Qt::Key_Left:
+        to.column = std::max(0, to.column - 1);
+        break;
+    case Qt::Key_Right:
+        to.column = std::min(5, to.column + 1);
+        break;
+    case Qt::Key_Up:
+        to.position = std::max(1, to.position - 1);
+        break;
+    case Qt::Key_Down:
+        to.position = std::min(5, to.position + 1);
+        break;
+    case Qt::Key_Space:
+        if (!event->isAutoRepeat())
+            emit chosen(m_cursor.column, m_cursor.position);
+        return;
+    default:
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    m_cursor = to;
+    update();
 }
 
 }  // namespace dialogs

@@ -29,8 +29,10 @@ void CTuningDialog::BindControls()
 {
     for (int s = 0; s < 6; ++s) {
         const auto i = static_cast<std::size_t>(s);
-        connect(Control<platform::UpDown>(kStringArrowIds[i]), &platform::UpDown::stepped, this,
-                [this, s](int delta) { OnVScroll(s, delta > 0); });
+        auto* arrows = Control<platform::UpDown>(kStringArrowIds[i]);
+        // The arrows take no focus: Up and Down in the string's name step it.
+        arrows->setBuddy(Control<QLineEdit>(kStringNameIds[i]), platform::UpDown::BuddyRole::KeysOnly);
+        connect(arrows, &platform::UpDown::stepped, this, [this, s](int delta) { OnVScroll(s, delta > 0); });
         connect(Control<QPushButton>(kPlayStringIds[i]), &QPushButton::clicked, this, [this, s] { OnPlayString(s); });
     }
     connect(Control<QPushButton>(id::kSetRegular), &QPushButton::clicked, this, [this] { OnSetRegular(); });

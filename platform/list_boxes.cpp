@@ -1,8 +1,10 @@
 #include "platform/list_boxes.h"
 
 #include <QComboBox>
-#include <QListWidget>
+#include <QItemSelectionModel>
+#include <QKeyEvent>
 #include <QSignalBlocker>
+#include <QStyledItemDelegate>
 
 namespace platform {
 
@@ -42,7 +44,36 @@ void InsertSilently(QComboBox& combo, int at, const QString& text)
         combo.setCurrentIndex(-1);
 }
 
+// Draws the focus frame only on a selected line.
+class SelectedFocusDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    {
+        QStyleOptionViewItem shown(option);
+        if (!(shown.state & QStyle::State_Selected))
+            shown.state &= ~QStyle::State_HasFocus;
+        QStyledItemDelegate::paint(painter, shown, index);
+    }
+};
+
 }  // namespace
+
+ListBox::ListBox(QWidget* parent) : QListWidget(parent)
+{
+    setItemDelegate(new SelectedFocusDelegate(this));
+}
+
+void ListBox::keyPressEvent(QKeyEvent* event)
+{
+    const int key = event->key();
+    // Qt would step on from the line the focus put its caret on, unselected;
+    // with no current line the first key selects the first line.
+    if ((key == Qt::Key_Up || key == Qt::Key_Down) && !selectionModel()->hasSelection())
+        selectionModel()->setCurrentIndex(QModelIndex(), QItemSelectionModel::NoUpdate);
+    QListWidget::keyPressEvent(event);
+}
 
 int InsertSorted(QListWidget& list, const QString& text)
 {

@@ -1,12 +1,24 @@
 #pragma once
+#include <QListWidget>
 #include <QString>
 
 class QComboBox;
-class QListWidget;
 
 // List and combo boxes as the dialogs use them: sorted boxes insert in
 // case-insensitive order, programmatic selection sends no notification.
 namespace platform {
+
+// A single-selection list box as on the desktop: Up and Down select, from
+// the first line when nothing is selected, and the line that merely holds
+// the focus shows no frame that could pass for a selection.
+class ListBox : public QListWidget {
+    Q_OBJECT
+public:
+    explicit ListBox(QWidget* parent = nullptr);
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+};
 
 // Inserts after any equal entries; returns the new entry's index.
 int InsertSorted(QListWidget& list, const QString& text);

@@ -3,8 +3,11 @@
 #include <QDialogButtonBox>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
+
+#include "platform/dialog_keys.h"
 
 namespace platform {
 
@@ -140,6 +143,8 @@ void PropertySheet::Activate(int index)
     if (!page)
         return;
     page->Create();
+    if (m_tabs)
+        MoveAfterInTabOrder(*m_tabs->tabBar(), *page);
     page->OnSetActive();
 }
 

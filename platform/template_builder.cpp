@@ -19,6 +19,8 @@
 #include <QSlider>
 
 #include "engine/muldiv.h"
+#include "platform/dialog_keys.h"
+#include "platform/list_boxes.h"
 #include "platform/notify_label.h"
 #include "platform/up_down.h"
 
@@ -79,7 +81,7 @@ QWidget* MakeControl(const ControlTemplate& c, QWidget& host, const TemplateBuil
     case ControlKind::GroupBox:
         return new QGroupBox(text, &host);
     case ControlKind::ListBox: {
-        auto* list = new QListWidget(&host);
+        auto* list = new ListBox(&host);
         list->setProperty("sorted", bool(c.style & style::kSorted));
         list->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
         return list;
@@ -89,10 +91,16 @@ QWidget* MakeControl(const ControlTemplate& c, QWidget& host, const TemplateBuil
         combo->setProperty("sorted", bool(c.style & style::kSorted));
         return combo;
     }
-    case ControlKind::ScrollBar:
-        return new QScrollBar(vertical ? Qt::Vertical : Qt::Horizontal, &host);
-    case ControlKind::Slider:
-        return new QSlider(vertical ? Qt::Vertical : Qt::Horizontal, &host);
+    case ControlKind::ScrollBar: {
+        auto* bar = new QScrollBar(vertical ? Qt::Vertical : Qt::Horizontal, &host);
+        TakeKeys(*bar);
+        return bar;
+    }
+    case ControlKind::Slider: {
+        auto* slider = new QSlider(vertical ? Qt::Vertical : Qt::Horizontal, &host);
+        TakeKeys(*slider);
+        return slider;
+    }
     case ControlKind::UpDown:
         return new UpDown(&host);
     case ControlKind::Custom:
@@ -147,6 +155,7 @@ void TemplateBuilder::Build(QWidget& host, const DialogTemplate& dialog, const C
     std::vector<QLabel*> mnemonicLabels;
     std::vector<QGroupBox*> groupBoxes;
     QButtonGroup* radios = nullptr;
+    std::vector<QButtonGroup*> radioGroups;
 
     for (const ControlTemplate& c : dialog.controls) {
         QWidget* w = MakeControl(c, host, custom);
@@ -163,6 +172,7 @@ void TemplateBuilder::Build(QWidget& host, const DialogTemplate& dialog, const C
             if (!radios) {
                 radios = new QButtonGroup(&host);
                 radios->setObjectName(kRadioGroupPrefix + QString::number(c.id));
+                radioGroups.push_back(radios);
             }
             radios->addButton(radio, static_cast<int>(radios->buttons().size()));
         }
@@ -204,6 +214,8 @@ void TemplateBuilder::Build(QWidget& host, const DialogTemplate& dialog, const C
     // Group boxes frame the controls drawn over them.
     for (QGroupBox* box : groupBoxes)
         box->lower();
+    for (QButtonGroup* group : radioGroups)
+        KeepTabStopOnChecked(*group);
 }
 
 QWidget* FindControl(const QWidget& host, int id)

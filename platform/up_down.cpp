@@ -23,11 +23,12 @@ UpDown::UpDown(QWidget* parent) : QWidget(parent)
     connect(m_down, &QToolButton::clicked, this, [this] { step(-1); });
 }
 
-void UpDown::setBuddy(QLineEdit* buddy)
+void UpDown::setBuddy(QLineEdit* buddy, BuddyRole role)
 {
     if (m_buddy)
         m_buddy->removeEventFilter(this);
     m_buddy = buddy;
+    m_role = role;
     if (m_buddy)
         m_buddy->installEventFilter(this);
 }
@@ -47,15 +48,15 @@ int UpDown::clamp(int value) const
 void UpDown::setPos(int pos)
 {
     m_pos = clamp(pos);
-    if (m_buddy)
-        m_buddy->setText(QString::number(m_pos));
+    if (QLineEdit* edit = shownIn())
+        edit->setText(QString::number(m_pos));
 }
 
 int UpDown::pos() const
 {
-    if (m_buddy) {
+    if (QLineEdit* edit = shownIn()) {
         bool ok = false;
-        const int typed = m_buddy->text().trimmed().toInt(&ok);
+        const int typed = edit->text().trimmed().toInt(&ok);
         if (ok && typed == clamp(typed))
             return typed;
     }
@@ -72,8 +73,8 @@ void UpDown::step(int steps)
     m_pos = to;
     if (to == from)
         return;
-    if (m_buddy)
-        m_buddy->setText(QString::number(to));
+    if (QLineEdit* edit = shownIn())
+        edit->setText(QString::number(to));
     emit posChanged(to);
 }
 

@@ -14,8 +14,13 @@ class UpDown : public QWidget {
 public:
     explicit UpDown(QWidget* parent = nullptr);
 
-    // The edit that shows the position; its Up and Down keys step too.
-    void setBuddy(QLineEdit* buddy);
+    // ShowsPos: the buddy shows the position as a number. KeysOnly: the
+    // buddy shows what the dialog writes there, and only lends its Up and
+    // Down keys, which step as the arrows do.
+    enum class BuddyRole { ShowsPos, KeysOnly };
+
+    // The edit the Up and Down keys step in.
+    void setBuddy(QLineEdit* buddy, BuddyRole role = BuddyRole::ShowsPos);
     QLineEdit* buddy() const { return m_buddy; }
 
     // The up arrow moves towards upper, also when upper < lower.
@@ -45,8 +50,10 @@ protected:
 
 private:
     int clamp(int value) const;
+    QLineEdit* shownIn() const { return m_role == BuddyRole::ShowsPos ? m_buddy : nullptr; }
 
     QLineEdit* m_buddy = nullptr;
+    BuddyRole m_role = BuddyRole::ShowsPos;
     QToolButton* m_up = nullptr;
     QToolButton* m_down = nullptr;
     int m_lower = 0;

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include <QAction>
+#include <QApplication>
 #include <QCoreApplication>
 #include <QFont>
 #include <QPalette>
@@ -17,6 +18,7 @@
 #include "platform/qt_platform_info.h"
 #include "platform/template_builder.h"
 #include "platform/url_opener.h"
+#include "tests/support/active_window.h"
 #include "tests/support/template_layout.h"
 #include "tests/support/qt_print.h"
 
@@ -93,6 +95,32 @@ TEST_F(AboutBoxTest, TheLinkTurnsVisitedOnlyWhenTheDesktopOpensIt)
         Frame().Commands().Action(cmd::AppAbout)->trigger();
         EXPECT_EQ(runner.PendingScripts(), 0u);
     }
+}
+
+TEST_F(AboutBoxTest, TabReachesTheLinkAndSpaceOpensIt)
+{
+    Start();
+    QCoreApplication::processEvents();
+    ASSERT_TRUE(testsupport::Activate(Frame()));
+    std::vector<QUrl> opened;
+    platform::ScopedUrlOpener stub([&](const QUrl& url) {
+        opened.push_back(url);
+        return true;
+    });
+    runner.Expect([&](platform::Dialog& d) {
+        ASSERT_TRUE(testsupport::Activate(d));
+        platform::FindControl(d, platform::TemplateDialog::kIdOk)->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        ASSERT_EQ(QApplication::focusWidget(), dynamic_cast<CAboutDlg&>(d).Link());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+        EXPECT_EQ(opened, std::vector<QUrl>{QUrl(QStringLiteral("http://www.varnoth.com"))});
+        EXPECT_TRUE(d.isVisible()) << "Space opens the link, not OK";
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        EXPECT_FALSE(d.isVisible());
+    });
+    Frame().Commands().Action(cmd::AppAbout)->trigger();
+    EXPECT_EQ(runner.PendingScripts(), 0u);
+    EXPECT_EQ(runner.dialogsLeftOpen, 0);
 }
 
 }  // namespace

@@ -18,8 +18,10 @@
 #include <QListWidget>
 #include <QStatusBar>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include "app_fixture.h"
+#include "tests/support/active_window.h"
 #include "dialogs/dialog_templates.h"
 #include "dialogs/search_sheet.h"
 #include "document/command_ids.h"
@@ -322,6 +324,47 @@ TEST_F(UserDirectoryCommands, AHomeWithoutDocumentsKeepsTheChordsWhereverTheProg
     EXPECT_EQ(file.rfind(kHeader, 0), 0u);
     EXPECT_NE(file.find("\nFirst~"), std::string::npos);
     EXPECT_NE(file.find("\nSecond~"), std::string::npos);
+}
+
+// The list from the keyboard alone: it opens with nothing selected, the
+// arrows select from the first line on, Enter presses OK.
+struct KeysCase {
+    const char* entryLines;
+    std::vector<Qt::Key> keys;
+    PitchClassMask searched;
+};
+
+TEST_F(UserDirectoryCommands, ArrowsSelectAndEnterSearches)
+{
+    constexpr PitchClassMask kAMajor = 0x091;
+    const std::vector<KeysCase> cases = {
+        {"One~1160\r\r\n", {Qt::Key_Down}, kCMajor},
+        {"One~1160\r\r\n", {Qt::Key_Up}, kCMajor},
+        {"One~1160\r\r\nTwo~145\r\r\n", {Qt::Key_Down}, kCMajor},
+        {"One~1160\r\r\nTwo~145\r\r\n", {Qt::Key_Down, Qt::Key_Down}, kAMajor},
+        {"One~1160\r\r\nTwo~145\r\r\n", {Qt::Key_Down, Qt::Key_Down, Qt::Key_Up}, kCMajor},
+    };
+    for (const KeysCase& c : cases) {
+        SCOPED_TRACE(::testing::PrintToString(c.keys.size()) + " keys on " + c.entryLines);
+        StartOnFile(c.entryLines);
+        Doc().SearchNewChord(kCDbE, true);
+        ASSERT_TRUE(testsupport::Activate(Frame()));
+        runner.Expect([&c](Dialog& d) {
+            ASSERT_TRUE(testsupport::Activate(d));
+            ASSERT_EQ(QApplication::focusWidget(), List(d));
+            EXPECT_TRUE(List(d)->selectedItems().isEmpty());
+            for (Qt::Key key : c.keys)
+                QTest::keyClick(QApplication::focusWidget(), key);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        });
+        Trigger(cmd::SearchUserDirectory);
+        EXPECT_TRUE(runner.messages.empty()) << runner.messages.front().text.toStdString();
+        EXPECT_EQ(runner.dialogsLeftOpen, 0);
+        EXPECT_EQ(Doc().m_wChordMask, c.searched);
+        runner.messages.clear();
+        runner.dialogsLeftOpen = 0;
+        Stop();
+    }
 }
 
 }  // namespace

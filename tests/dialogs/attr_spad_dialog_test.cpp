@@ -1,5 +1,6 @@
 // The Scratch Pad chord attributes dialog driven through its widgets, on a
 // chord of a started document.
+#include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QClipboard>
@@ -8,6 +9,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTest>
 #include <QToolButton>
 #include <QValidator>
 
@@ -19,6 +21,7 @@
 #include "platform/up_down.h"
 #include "tests/document/doc_fixture.h"
 #include "tests/support/pad_chords.h"
+#include "tests/support/active_window.h"
 #include "tests/support/qt_print.h"
 
 using namespace dialogs;
@@ -141,6 +144,35 @@ TEST_F(AttrDialog, TheSpinMovesTheShapeAndKeepsWhatWasTyped)
     EXPECT_EQ(result.values.upperLine, "Barre");
     EXPECT_EQ(result.values.fingers, (std::array<int, 6>{4, 1, 0, 2, 3, 0}));
     EXPECT_EQ(result.values.marks, (std::array<int, 6>{0, 0, 1, 0, 0, 1}));
+}
+
+TEST_F(AttrDialog, TabEntersEachStringOnItsFretAndSpaceKeepsIt)
+{
+    AddCMajor();
+    const auto result = Run([&](Dialog& d) {
+        ASSERT_TRUE(testsupport::Activate(d));
+        platform::FindControl(d, kShowChordTitle)->setFocus();
+        for (std::size_t s = 6; s-- > 0;) {  // the 6th string's group first
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            EXPECT_EQ(QApplication::focusWidget(), platform::RadioGroup(d, kNotPlayed[s])->checkedButton())
+                << "string " << s + 1;
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+        }
+        EXPECT_EQ(Checked(d), (Radios{1, 2, 1, 3, 4, 0}));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        EXPECT_EQ(QApplication::focusWidget(), Edit(d, kBaseFret));
+
+        // Back into the 1st string's group, open; Down frets it at 1.
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ShiftModifier);
+        EXPECT_EQ(QApplication::focusWidget(), Position(d, 0, 0));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+        EXPECT_EQ(QApplication::focusWidget(), Position(d, 0, 1));
+        EXPECT_EQ(Checked(d), (Radios{2, 2, 1, 3, 4, 0}));
+        EXPECT_EQ(Texts6(d, kNoteLabels)[0], QStringLiteral("F"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    });
+    ASSERT_TRUE(result.ok);
+    EXPECT_EQ(result.values.words, (std::array<std::uint16_t, 8>{1, 1, 0, 2, 3, 21, 0, 0}));
 }
 
 TEST_F(AttrDialog, RadiosSetFretsAndAccidentalsRespell)

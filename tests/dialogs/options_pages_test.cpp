@@ -6,6 +6,7 @@
 #include <memory>
 #include <vector>
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -14,6 +15,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QStyle>
+#include <QTest>
 #include <QToolButton>
 
 #include "dialogs/midi_out_page.h"
@@ -25,6 +27,7 @@
 #include "platform/scripted_dialog_runner.h"
 #include "platform/up_down.h"
 #include "tests/support/fake_ports.h"
+#include "tests/support/active_window.h"
 #include "tests/support/general_midi_names.h"
 #include "tests/support/qt_print.h"
 #include "tests/support/template_layout.h"
@@ -161,6 +164,39 @@ TEST_F(OptionsPages, SoundOnAdjustAndPlayButtonsSoundThePagesNotesAtThePreviewVa
                                  Note(0, 50, 64, 2500), Note(0, 45, 64, 2500), Note(0, 39, 64, 2500)}));
 }
 
+TEST_F(OptionsPages, EveryStringIsReachedByTabAndSteppedByTheArrowKeys)
+{
+    Open(TuningTab);
+    ASSERT_TRUE(testsupport::Activate(*sheet));
+    auto* sound = tuning->Control<QCheckBox>(id::kSoundOnAdjust);
+    sound->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    ASSERT_EQ(values.tuning.soundOnAdjust, 1);
+
+    std::vector<int> reached;
+    Calls expected;
+    for (int tabs = 0; tabs < 40 && reached.size() < 6; ++tabs) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        for (int s = 0; s < 6; ++s) {
+            const auto i = static_cast<std::size_t>(s);
+            if (QApplication::focusWidget() != tuning->Control(kStringNameIds[i]))
+                continue;
+            reached.push_back(s);
+            const int note = tuning::kTunings[0].notes[i];
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up);
+            EXPECT_EQ(values.tuning.stringNotes[i], note + 1) << "string " << s + 1;
+            EXPECT_EQ(NameShown(s).toStdString(), values.tuning.stringNames[i]);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+            EXPECT_EQ(values.tuning.stringNotes[i], note) << "string " << s + 1;
+            expected.push_back(Note(0, note + 1, 64, 2500));
+            expected.push_back(Note(0, note, 64, 2500));
+        }
+    }
+    EXPECT_EQ(reached, (std::vector<int>{5, 4, 3, 2, 1, 0})) << "from the 6th string to the 1st";
+    EXPECT_EQ(midi.calls, expected);
+    EXPECT_TRUE(ApplyEnabled());
+}
+
 TEST_F(OptionsPages, PlayButtonsLeaveThePageUnmodified)
 {
     Open(TuningTab);
@@ -286,6 +322,38 @@ TEST_F(OptionsPages, BarsStepByTheirOwnTables)
     Bar(id::kSeparationBar)->setSliderPosition(700);
     EXPECT_EQ(values.sound.separation, 700);
     EXPECT_EQ(Text(sound, id::kSeparationValue), " 700");
+}
+
+TEST_F(OptionsPages, EveryBarIsReachedByTabAndMovedByItsKeys)
+{
+    Open(SoundTab);
+    ASSERT_TRUE(testsupport::Activate(*sheet));
+    sound->Control(id::kInstrument)->setFocus();
+    struct Reached {
+        int bar;
+        int* value;
+        int page;
+    };
+    const std::vector<Reached> bars = {
+        {id::kVelocityBar, &values.sound.velocity, 5},
+        {id::kDurationBar, &values.sound.duration, 100},
+        {id::kSeparationBar, &values.sound.separation, 100},
+    };
+    for (const Reached& r : bars) {
+        for (int tabs = 0; tabs < 10 && QApplication::focusWidget() != Bar(r.bar); ++tabs)
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        ASSERT_EQ(QApplication::focusWidget(), Bar(r.bar)) << r.bar;
+        const int from = *r.value;
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
+        EXPECT_EQ(*r.value, from + 1) << r.bar;
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_PageDown);
+        EXPECT_EQ(*r.value, from + 1 + r.page) << r.bar;
+        EXPECT_EQ(Bar(r.bar)->value(), *r.value);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_PageUp);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Left);
+        EXPECT_EQ(*r.value, from) << r.bar;
+    }
+    EXPECT_TRUE(ApplyEnabled());
 }
 
 TEST_F(OptionsPages, DefaultSetsTheDefaultSoundAndSendsItOnTest)

@@ -1,5 +1,6 @@
 // The Options sheet driven through its widgets on a document with fake
 // ports: each script clicks, types and presses as a user would.
+#include <QApplication>
 #include <QCheckBox>
 #include <QColorDialog>
 #include <QCoreApplication>
@@ -12,6 +13,7 @@
 #include <QRadioButton>
 #include <QSlider>
 #include <QTabWidget>
+#include <QTest>
 #include <QToolButton>
 
 #include "dialogs/options_sheet.h"
@@ -20,6 +22,7 @@
 #include "platform/scripted_dialog_runner.h"
 #include "platform/up_down.h"
 #include "tests/document/doc_fixture.h"
+#include "tests/support/active_window.h"
 #include "tests/support/options_sheet_driver.h"
 #include "tests/support/pad_chords.h"
 #include "tests/support/template_layout.h"
@@ -251,6 +254,38 @@ TEST_F(OptionsSheetTest, ScratchPadPageOffersTheTitleChoiceOnlyForChords)
     EXPECT_EQ(doc->GetPadRow(0).w[pad::NameShown], 0);
     EXPECT_EQ(doc->GetPadRow(1).w[pad::NameShown], 0);
     EXPECT_EQ(frame.m_nChtitleTop, 0);
+}
+
+// The row separation's 0 stands at the top: Up moves its thumb up too.
+TEST_F(OptionsSheetTest, HtmlPageSlidersMoveTheWayTheirKeysPoint)
+{
+    frame.m_nApplLmgn = 40;
+    frame.m_nApplRwsep = 6;
+    frame.m_nApplRedScale = 1;
+    runner.Expect([&](Dialog& d) {
+        platform::PropertyPage& page = Turn(AsSheet(d), kHtmlAppletPage);
+        ASSERT_TRUE(testsupport::Activate(d));
+        struct Key {
+            int slider;
+            Qt::Key key;
+            int value;
+        };
+        const std::vector<Key> keys = {
+            {id::kLeftMargin, Qt::Key_Right, 41}, {id::kLeftMargin, Qt::Key_Left, 40},
+            {id::kLeftMargin, Qt::Key_Left, 39},  {id::kRowSeparation, Qt::Key_Up, 5},
+            {id::kRowSeparation, Qt::Key_Down, 6}, {id::kRowSeparation, Qt::Key_Down, 7},
+            {id::kRowSeparation, Qt::Key_Home, 0}, {id::kRowSeparation, Qt::Key_End, 12},
+        };
+        for (const Key& k : keys) {
+            auto* slider = On<QSlider>(page, k.slider);
+            slider->setFocus();
+            QTest::keyClick(QApplication::focusWidget(), k.key);
+            EXPECT_EQ(slider->value(), k.value) << k.slider << " " << k.key;
+        }
+        EXPECT_EQ(On<QLabel>(page, id::kRowSeparationValue)->text(), QStringLiteral("12"));
+        platform::PressCancel(d);
+    });
+    doc->OnToolsOptions();
 }
 
 TEST_F(OptionsSheetTest, HtmlPageSlidersPutStoredValuesRightAndFollowTheUser)

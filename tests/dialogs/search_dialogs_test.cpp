@@ -1,5 +1,6 @@
 // The search dialogs driven through the real widgets, on a document with
 // fake ports: each script ticks, clicks and presses as a user would.
+#include <QApplication>
 #include <QCheckBox>
 #include <QCoreApplication>
 #include <QLabel>
@@ -10,6 +11,7 @@
 #include <QRadioButton>
 #include <QShortcut>
 #include <QTabWidget>
+#include <QTest>
 
 #include "dialogs/add_user_chord_dialog.h"
 #include "dialogs/chord_directory_dialog.h"
@@ -18,6 +20,7 @@
 #include "dialogs/search_sheet.h"
 #include "platform/scripted_dialog_runner.h"
 #include "tests/document/doc_fixture.h"
+#include "tests/support/active_window.h"
 #include "tests/support/qt_print.h"
 
 using namespace dialogs;
@@ -277,6 +280,50 @@ TEST_F(SearchDialogsTest, ClickingCMajorOnTheDiagramFindsIt)
         platform::PressCancel(d);
     });
     doc->OnSearchTonalith();
+}
+
+TEST_F(SearchDialogsTest, TheDiagramIsMarkedFromTheKeyboard)
+{
+    doc->m_nKvClrprevKvdgm = 0;
+    runner.Expect([&](Dialog& d) {
+        SearchSheet& sheet = AsSheet(d);
+        sheet.Tabs()->setCurrentIndex(1);
+        DiagramPage& page = sheet.Diagram();
+        ASSERT_TRUE(testsupport::Activate(d));
+        page.Control(id::kBaseFret)->setFocus();
+        const auto press = [](std::initializer_list<Qt::Key> keys) {
+            for (Qt::Key key : keys)
+                QTest::keyClick(QApplication::focusWidget(), key);
+        };
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ShiftModifier);
+        EXPECT_EQ(QApplication::focusWidget(), page.Control(id::kMarkerDot));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ShiftModifier);
+        ASSERT_EQ(QApplication::focusWidget(), page.Control(id::kDiagram));
+        // From the 6th string's open row: x32010.
+        press({Qt::Key_Right, Qt::Key_Down, Qt::Key_Down, Qt::Key_Down, Qt::Key_Space});
+        press({Qt::Key_Right, Qt::Key_Up, Qt::Key_Space});
+        press({Qt::Key_Right, Qt::Key_Up, Qt::Key_Up, Qt::Key_Up, Qt::Key_Space});  // the open row is the top
+        press({Qt::Key_Right, Qt::Key_Down, Qt::Key_Space});
+        press({Qt::Key_Right, Qt::Key_Right, Qt::Key_Up, Qt::Key_Space});  // the 1st string is the last
+        EXPECT_EQ(sheet.windowTitle(), QStringLiteral("Tonalith - C major"));
+
+        // The eraser takes a marker off the same way.
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        ASSERT_EQ(QApplication::focusWidget(), page.Control(id::kMarkerDot));
+        press({Qt::Key_Down});
+        EXPECT_TRUE(platform::Control<QRadioButton>(page, id::kMarkerEraser)->isChecked());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ShiftModifier);
+        ASSERT_EQ(QApplication::focusWidget(), page.Control(id::kDiagram));
+        press({Qt::Key_Space});
+        EXPECT_EQ(NameUnder(page, 5), QStringLiteral("  "));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        press({Qt::Key_Up});
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ShiftModifier);
+        press({Qt::Key_Space, Qt::Key_Return});
+    });
+    doc->OnSearchTonalith();
+    ExpectCMajorFound();
+    EXPECT_EQ(doc->m_abDiagramEntry, (ports::DiagramEntry{0, 64 | 4, 64 | 3, 64 | 1, 64 | 2, 64 | 1, 1, 0, 0}));
 }
 
 TEST_F(SearchDialogsTest, DotsMoveAndTheEraserRemoves)

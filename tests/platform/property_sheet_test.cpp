@@ -1,11 +1,15 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTabBar>
 #include <QTabWidget>
+#include <QTest>
 
 #include "platform/property_sheet.h"
 #include "platform/scripted_dialog_runner.h"
+#include "tests/support/active_window.h"
 #include "tests/support/qt_print.h"
 
 using namespace platform;
@@ -76,6 +80,28 @@ TEST_F(PropertySheetTest, PagesAreBuiltOnFirstActivationAndReloadedOnLaterOnes)
         sheet->Tabs()->setCurrentIndex(1);
         EXPECT_EQ(second->inits, 1);
         EXPECT_EQ(second->loads, 2);
+        PressCancel(*sheet);
+    });
+    EXPECT_EQ(sheet->DoModal(), QDialog::Rejected);
+    EXPECT_EQ(runner.dialogsLeftOpen, 0);
+}
+
+// Pages are built after the buttons; Tab still runs tabs, page, buttons.
+TEST_F(PropertySheetTest, TabRunsFromTheTabsThroughThePageToTheButtons)
+{
+    makeSheet(0, false);
+    runner.Expect([&](Dialog&) {
+        ASSERT_TRUE(testsupport::Activate(*sheet));
+        for (CountingPage* page : {first, second}) {
+            sheet->Tabs()->setCurrentIndex(page == first ? 0 : 1);
+            sheet->Tabs()->tabBar()->setFocus();
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            EXPECT_EQ(QApplication::focusWidget(), page->edit());
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            EXPECT_EQ(QApplication::focusWidget(), sheet->OkButton());
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ShiftModifier);
+            EXPECT_EQ(QApplication::focusWidget(), page->edit());
+        }
         PressCancel(*sheet);
     });
     EXPECT_EQ(sheet->DoModal(), QDialog::Rejected);

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
@@ -9,9 +10,11 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTest>
 
 #include "platform/template_builder.h"
 #include "platform/up_down.h"
+#include "tests/support/active_window.h"
 #include "tests/support/qt_print.h"
 
 using namespace platform;
@@ -142,6 +145,72 @@ TEST_F(BuiltHost, RadioGroupsRunFromTheGroupFlagInTemplateOrder)
     Control<QRadioButton>(host, 102)->click();
     EXPECT_FALSE(Control<QRadioButton>(host, 101)->isChecked());
     EXPECT_TRUE(Control<QRadioButton>(host, 104)->isChecked());
+}
+
+// Tab and Shift+Tab enter a group on its checked radio, however it was
+// checked; while that one cannot take the focus, the group's first can.
+struct TabStopCase {
+    int checkFirst;   // 0: none
+    int checkSecond;
+    int disable;
+    int firstStop;
+    int secondStop;
+};
+
+TEST_F(BuiltHost, TabEntersARadioGroupOnItsCheckedRadio)
+{
+    ASSERT_TRUE(testsupport::Activate(host));
+    const std::vector<TabStopCase> cases = {
+        {0, 0, 0, 101, 103},
+        {102, 104, 0, 102, 104},
+        {101, 104, 0, 101, 104},
+        {102, 104, 102, 101, 104},
+        {102, 0, 104, 102, 103},
+    };
+    for (const TabStopCase& c : cases) {
+        SCOPED_TRACE(::testing::Message() << c.checkFirst << " " << c.checkSecond << " " << c.disable);
+        for (QButtonGroup* group : {RadioGroup(host, 101), RadioGroup(host, 103)}) {
+            group->setExclusive(false);
+            for (QAbstractButton* radio : group->buttons()) {
+                radio->setChecked(false);
+                radio->setEnabled(true);
+            }
+            group->setExclusive(true);
+        }
+        for (int id : {c.checkFirst, c.checkSecond})
+            if (id)
+                Control<QRadioButton>(host, id)->setChecked(true);
+        if (c.disable)
+            FindControl(host, c.disable)->setEnabled(false);
+
+        FindControl(host, 1)->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        EXPECT_EQ(QApplication::focusWidget(), FindControl(host, c.firstStop));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        EXPECT_EQ(QApplication::focusWidget(), FindControl(host, c.secondStop));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ShiftModifier);
+        EXPECT_EQ(QApplication::focusWidget(), FindControl(host, c.firstStop));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ShiftModifier);
+        EXPECT_EQ(QApplication::focusWidget(), FindControl(host, 1));
+    }
+}
+
+TEST_F(BuiltHost, ArrowsMoveWithinARadioGroupAndCheck)
+{
+    ASSERT_TRUE(testsupport::Activate(host));
+    auto* dot = Control<QRadioButton>(host, 101);
+    auto* eraser = Control<QRadioButton>(host, 102);
+    dot->setChecked(true);
+    dot->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+    EXPECT_EQ(QApplication::focusWidget(), eraser);
+    EXPECT_TRUE(eraser->isChecked());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+    EXPECT_EQ(QApplication::focusWidget(), eraser) << "the group ends at its last radio";
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    EXPECT_TRUE(eraser->isChecked());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up);
+    EXPECT_TRUE(dot->isChecked());
 }
 
 TEST_F(BuiltHost, AutoBuddyAttachesTheArrowsInsideTheEdit)

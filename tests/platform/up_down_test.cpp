@@ -79,4 +79,20 @@ TEST_F(UpDownTest, ArrowKeysInTheBuddyStep)
     EXPECT_EQ(edit.text(), "2");
 }
 
+TEST_F(UpDownTest, AKeysOnlyBuddyStepsButKeepsItsText)
+{
+    SignalCount stepped(&arrows, &UpDown::stepped);
+    arrows.setBuddy(&edit, UpDown::BuddyRole::KeysOnly);
+    edit.setText("E");
+    QKeyEvent up(QEvent::KeyPress, Qt::Key_Up, Qt::NoModifier);
+    QCoreApplication::sendEvent(&edit, &up);
+    arrows.upButton()->click();
+    QKeyEvent down(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier);
+    QCoreApplication::sendEvent(&edit, &down);
+    EXPECT_EQ(stepped.values, (std::vector<int>{1, 1, -1}));
+    EXPECT_EQ(edit.text(), "E") << "the dialog writes the buddy";
+    arrows.setPos(7);
+    EXPECT_EQ(edit.text(), "E");
+}
+
 }  // namespace
