@@ -277,6 +277,26 @@ TEST_F(UserDirDialogsTest, TheCurrentChordIsAddedWithItsNotesPreset)
     EXPECT_EQ(ui.title, "My cluster");
 }
 
+TEST_F(UserDirDialogsTest, AddingTheCurrentSixNoteChordOffersOnlyItsOwnNotes)
+{
+    constexpr PitchClassMask kSix = 0x1B3;  // A, A#, C#, D, E, F
+    doc->SearchNewChord(kSix, true);
+    ASSERT_EQ(doc->m_strChordTitle, kNoChordIdFound);
+    runner.Expect([&](Dialog& d) {
+        Click(d, {D});
+        for (int b = 0; b < notes::kNoteBoxCount; ++b) {
+            const bool own = b == A || b == As || b == Cs || b == D || b == E || b == F;
+            EXPECT_EQ(NoteBox(d, static_cast<Box>(b))->isEnabled(), own) << b;
+        }
+        Click(d, {G});  // not the chord's: the box stays as it is
+        Name(d, "Cluster");
+        platform::PressOk(d);
+    });
+    doc->AddChordToUserDirectory();
+    ASSERT_EQ(doc->m_listUserDir.size(), 1u);
+    EXPECT_EQ(doc->m_listUserDir[0].m_nValue, kSix & ~0x020u);
+}
+
 TEST_F(UserDirDialogsTest, TheChordNameCountsCharactersAsTheyAreTyped)
 {
     doc->SearchNewChord(0x098, true);  // C, Db, E: no name
