@@ -23,7 +23,6 @@ void AddUserChordDialog::BindControls()
     }
     connect(Control<QPushButton>(id::kClear), &QPushButton::clicked, this, [this] { OnClear(); });
     auto* edit = Control<QLineEdit>(id::kChordName);
-    edit->setMaxLength(kMaxNameLength);
     edit->setValidator(new NameValidator(edit));
 }
 

@@ -197,15 +197,13 @@ void CAttrSPadDlg::OnOK()
         EndDialog(QDialog::Accepted);
 }
 
-void CAttrSPadDlg::paintEvent(QPaintEvent* event)
+void CAttrSPadDlg::PaintTemplate(QPainter& painter, const QSize& area)
 {
-    TemplateDialog::paintEvent(event);
     // The diagram behind the radios, scaled from the template's units.
-    const int w = width();
-    const int h = height();
+    const int w = area.width();
+    const int h = area.height();
     const int tw = Template().width;
     const int th = Template().height;
-    QPainter painter(this);
     painter.setPen(palette().color(QPalette::WindowText));
     for (const int u : kAttrGridColumns)
         painter.drawLine(w * u / tw, h * kAttrGridRows.front() / th, w * u / tw, h * kAttrGridBottom / th);

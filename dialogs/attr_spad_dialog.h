@@ -24,7 +24,7 @@ protected:
     bool OnInitDialog() override;
     void DoDataExchange(platform::DataExchange& dx) override;
     void OnOK() override;
-    void paintEvent(QPaintEvent* event) override;
+    void PaintTemplate(QPainter& painter, const QSize& area) override;
 
 private:
     void OnChangeBaseFret();

@@ -45,9 +45,9 @@ std::string AllowedName(std::string_view utf8)
     return out;
 }
 
-QValidator::State NameValidator::validate(QString& input, int&) const
+bool NameValidator::Allowed(const QString& input) const
 {
-    return IsAllowedName(platform::ToUtf8(input)) ? Acceptable : Invalid;
+    return IsAllowedName(platform::ToUtf8(input));
 }
 
 }  // namespace dialogs

@@ -2,7 +2,7 @@
 #include <string>
 #include <string_view>
 
-#include <QValidator>
+#include "platform/text_limit.h"
 
 namespace dialogs {
 
@@ -13,11 +13,15 @@ bool IsAllowedName(std::string_view utf8);
 // The name without those characters, for a name read from an older file.
 std::string AllowedName(std::string_view utf8);
 
-// Refuses what IsAllowedName refuses, as the user types.
-class NameValidator : public QValidator {
+// Refuses what IsAllowedName refuses, as the user types; a limit of
+// characters set on the edit is kept too.
+class NameValidator : public platform::CharLimitValidator {
+    Q_OBJECT
 public:
-    using QValidator::QValidator;
-    State validate(QString& input, int& pos) const override;
+    using CharLimitValidator::CharLimitValidator;
+
+protected:
+    bool Allowed(const QString& input) const override;
 };
 
 }  // namespace dialogs

@@ -17,8 +17,11 @@ void NoteBoxLogic::EnableUnchecked(bool enable)
     for (int i = 0; i < kNoteBoxCount; ++i) {
         if (m_lock & kNotesFixed)
             m_enabled[static_cast<std::size_t>(i)] = false;
-        else if (!Checked(i))
-            m_enabled[static_cast<std::size_t>(i)] = enable;
+        else if (!Checked(i)) {
+            // Preset notes keep one spelling per key, as they came.
+            const bool twinTicked = (m_lock & kNotesPreset) && Twin(i) >= 0 && Checked(Twin(i));
+            m_enabled[static_cast<std::size_t>(i)] = enable && MayTick(i) && !twinTicked;
+        }
     }
 }
 
@@ -56,6 +59,9 @@ void NoteBoxLogic::LoadUserChord(const notes::NoteChecks& checks, int lock)
     m_checks = checks;
     m_lock = lock;
     m_enabled.fill(true);
+    for (int i = 0; i < kNoteBoxCount; ++i)
+        m_mayTick[static_cast<std::size_t>(i)] =
+            !(lock & kNotesPreset) || Checked(i) || (Twin(i) >= 0 && Checked(Twin(i)));
     m_count = notes::CountNotes(checks);
     m_mask = notes::MaskFromNoteChecks(checks);
     // Without this a preset Db leaves C# free: ticking it too would count one
@@ -89,13 +95,13 @@ void NoteBoxLogic::Toggle(int index, bool checked)
     const PitchClassMask bit = kNoteBoxes[at].bit;
     m_mask = checked ? static_cast<PitchClassMask>(m_mask | bit) : static_cast<PitchClassMask>(m_mask & ~bit);
     if (const int twin = Twin(index); twin >= 0)
-        m_enabled[static_cast<std::size_t>(twin)] = !checked;
+        m_enabled[static_cast<std::size_t>(twin)] = !checked && MayTick(twin);
 }
 
 void NoteBoxLogic::Clear()
 {
     m_checks = {};
-    m_enabled.fill(true);
+    m_enabled = m_mayTick;
     m_count = 0;
     m_mask = 0;
 }

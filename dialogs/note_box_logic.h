@@ -24,6 +24,7 @@ public:
     void LoadSearchEntry(const notes::NoteChecks& checks, PitchClassMask mask);
     // The user chord dialog opening; under a lock every unticked box (with
     // kNotesFixed every box) is disabled, else the twin of each ticked key.
+    // Preset notes stay the only ones, in either spelling, that can be ticked.
     void LoadUserChord(const notes::NoteChecks& checks, int lock);
 
     // Box index ticked or unticked by the user.
@@ -40,6 +41,7 @@ private:
     void EnableUnchecked(bool enable);
     void DisableTwinsOfTicked();
     bool Checked(int index) const { return m_checks[static_cast<std::size_t>(index)] != 0; }
+    bool MayTick(int index) const { return m_mayTick[static_cast<std::size_t>(index)]; }
 
     Rules m_rules;
     int m_lock = 0;
@@ -49,6 +51,8 @@ private:
         all.fill(true);
         return all;
     }();
+    // Under kNotesPreset, the boxes of the preset notes and their twins.
+    std::array<bool, notes::kNoteBoxCount> m_mayTick = m_enabled;
     int m_count = 0;
     PitchClassMask m_mask = 0;
 };

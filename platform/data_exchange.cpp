@@ -1,6 +1,5 @@
 #include "platform/data_exchange.h"
 
-#include <algorithm>
 
 #include <QAbstractSlider>
 #include <QButtonGroup>
@@ -14,6 +13,7 @@
 #include "platform/list_boxes.h"
 #include "platform/qt_text.h"
 #include "platform/template_builder.h"
+#include "platform/text_limit.h"
 
 namespace platform {
 
@@ -100,8 +100,8 @@ void DataExchange::Text(int id, QString& value)
         return;
     }
     // A limit from an earlier load must not cut the value; MaxChars sets the next.
-    if (auto* edit = qobject_cast<QLineEdit*>(control); edit && edit->maxLength() < value.size())
-        edit->setMaxLength(static_cast<int>(value.size()));
+    if (auto* edit = qobject_cast<QLineEdit*>(control))
+        MakeRoomFor(*edit, value);
     SetControlText(control, value);
 }
 
@@ -182,10 +182,10 @@ void DataExchange::MaxChars(const QString& value, int count)
         // Limits typing only: a longer text already there stays whole, to be
         // refused when saved, rather than cut short unseen.
         if (auto* edit = qobject_cast<QLineEdit*>(m_last))
-            edit->setMaxLength(std::max(count, static_cast<int>(edit->text().size())));
+            LimitChars(*edit, count);
         return;
     }
-    if (value.toUcs4().size() > count)
+    if (CharCount(value) > count)
         Fail(MaxCharsText(count));
 }
 

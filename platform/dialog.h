@@ -24,6 +24,8 @@ public:
 
 protected:
     virtual void OnCreate() = 0;
+    // Its frame stays on the screen's available area, as far as it fits.
+    void showEvent(QShowEvent* event) override;
 
 private:
     bool m_created = false;

@@ -4,6 +4,7 @@
 #include <QMessageBox>
 
 #include "platform/dialog.h"
+#include "platform/dialog_fit.h"
 
 namespace platform {
 
@@ -65,6 +66,12 @@ Dialog::Dialog(QWidget* parent) : QDialog(parent) {}
 int Dialog::DoModal()
 {
     return dialogRunner().RunModal(*this);
+}
+
+void Dialog::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    KeepOnScreen(*this);
 }
 
 void Dialog::Create()

@@ -3,10 +3,12 @@
 #include <QDialogButtonBox>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <QStyle>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "platform/dialog_fit.h"
 #include "platform/dialog_keys.h"
 
 namespace platform {
@@ -126,6 +128,7 @@ void PropertySheet::OnCreate()
     layout->addWidget(m_tabs);
     layout->addWidget(m_buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
+    FitToScreen();
 
     const int start = m_startPage >= 0 && m_startPage < GetPageCount() ? m_startPage : 0;
     {
@@ -134,6 +137,46 @@ void PropertySheet::OnCreate()
     }
     connect(m_tabs, &QTabWidget::currentChanged, this, &PropertySheet::OnTabChanged);
     Activate(start);
+}
+
+void PropertySheet::FitToScreen()
+{
+    const QSize room = ClientRoom(*this);
+    const QSize natural = layout()->totalSizeHint();
+    if (natural.width() <= room.width() && natural.height() <= room.height())
+        return;
+
+    QSize page(0, 0);
+    for (const PropertyPage* p : m_pages)
+        page = page.expandedTo(p->minimumSize());
+    std::vector<FitScrollArea*> scrolls;
+    {
+        const QSignalBlocker blocker(m_tabs);
+        m_tabs->clear();
+        for (PropertyPage* p : m_pages) {
+            auto* scroll = new FitScrollArea;
+            scroll->setWidget(p);
+            m_tabs->addTab(scroll, QString::fromUtf8(p->Template().caption));
+            scrolls.push_back(scroll);
+        }
+    }
+    const int extent = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    // Room for a page: the screen's less what the tabs and buttons take beside it.
+    QSize pageRoom = room - (natural - page);
+    for (int pass = 0; pass < 2; ++pass) {
+        const QSize area = ScrolledArea(page, pageRoom.expandedTo(QSize(extent, extent) * 2), extent);
+        for (FitScrollArea* scroll : scrolls)
+            scroll->SetHint(area);
+        m_tabs->updateGeometry();
+        if (layout()->totalSizeHint().width() > room.width() && !m_tabs->usesScrollButtons()) {
+            m_tabs->setUsesScrollButtons(true);  // a tab bar wider than the screen
+            m_tabs->updateGeometry();
+        }
+        const QSize over = (layout()->totalSizeHint() - room).expandedTo(QSize(0, 0));
+        if (over.isNull())
+            break;
+        pageRoom = area - over;
+    }
 }
 
 void PropertySheet::Activate(int index)

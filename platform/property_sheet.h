@@ -88,6 +88,8 @@ protected:
     virtual bool OnApplyNow();
 
 private:
+    // A sheet bigger than its screen scrolls each page within the tabs.
+    void FitToScreen();
     void Activate(int index);
     void OnTabChanged(int index);
 

@@ -29,6 +29,7 @@ namespace platform {
 namespace {
 
 const char* const kRadioGroupPrefix = "radio group ";
+const char* const kContentsProperty = "template contents";
 
 Qt::Alignment TextAlignment(unsigned s)
 {
@@ -220,7 +221,17 @@ void TemplateBuilder::Build(QWidget& host, const DialogTemplate& dialog, const C
 
 QWidget* FindControl(const QWidget& host, int id)
 {
-    return host.findChild<QWidget*>(QString::number(id), Qt::FindDirectChildrenOnly);
+    const QString name = QString::number(id);
+    if (QWidget* control = host.findChild<QWidget*>(name, Qt::FindDirectChildrenOnly))
+        return control;
+    if (auto* contents = qobject_cast<QWidget*>(host.property(kContentsProperty).value<QObject*>()))
+        return contents->findChild<QWidget*>(name, Qt::FindDirectChildrenOnly);
+    return nullptr;
+}
+
+void SetTemplateContents(QWidget& host, QWidget& contents)
+{
+    host.setProperty(kContentsProperty, QVariant::fromValue(static_cast<QObject*>(&contents)));
 }
 
 QButtonGroup* RadioGroup(const QWidget& host, int firstId)

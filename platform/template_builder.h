@@ -38,8 +38,12 @@ public:
     static void Build(QWidget& host, const DialogTemplate& dialog, const CustomFactory& custom = {});
 };
 
-// The control with this id among host's direct children, or null.
+// The control with this id among host's direct children, or among those of
+// the contents widget host keeps its controls in, or null.
 QWidget* FindControl(const QWidget& host, int id);
+// Host's controls have moved into contents (a dialog too big for its screen
+// scrolls them); FindControl finds them there.
+void SetTemplateContents(QWidget& host, QWidget& contents);
 
 template <class T>
 T* Control(const QWidget& host, int id)

@@ -4,6 +4,8 @@
 #include "platform/dialog_template.h"
 #include "platform/template_builder.h"
 
+class QPainter;
+
 namespace platform {
 
 // What dialogs and property pages share: controls built from a template,
@@ -59,12 +61,22 @@ public:
 
 protected:
     void OnCreate() override;
+    void paintEvent(QPaintEvent* event) override;
+    // Draws beneath the controls, on the template's area of the given size.
+    virtual void PaintTemplate(QPainter&, const QSize&) {}
     // Data to the controls; runs once, after BindControls.
     virtual bool OnInitDialog();
     // Data back and validated; the dialog ends only when that succeeds.
     virtual void OnOK();
     virtual void OnCancel();
     void EndDialog(int result) { done(result); }
+
+private:
+    // A dialog bigger than its screen scrolls its controls, OK and Cancel
+    // in a row below them.
+    void FitToScreen();
+
+    QWidget* m_contents = nullptr;
 };
 
 }  // namespace platform

@@ -11,6 +11,7 @@
 #include <QRadioButton>
 #include <QTest>
 #include <QToolButton>
+#include <QTest>
 #include <QValidator>
 
 #include "dialogs/attr_spad_dialog.h"
@@ -18,6 +19,7 @@
 #include "engine/word_table.h"
 #include "platform/scripted_dialog_runner.h"
 #include "platform/template_builder.h"
+#include "platform/text_limit.h"
 #include "platform/up_down.h"
 #include "tests/document/doc_fixture.h"
 #include "tests/support/pad_chords.h"
@@ -283,7 +285,9 @@ TEST_F(AttrDialog, TitleLinesHoldTwentyNineCharactersWithoutTheSeparators)
         EXPECT_TRUE(d.isVisible());
 
         upper->setText(QString(29, QLatin1Char('u')));
-        EXPECT_EQ(lower->maxLength(), 29);
+        auto* lowerLimit = qobject_cast<const platform::CharLimitValidator*>(lower->validator());
+        ASSERT_NE(lowerLimit, nullptr);
+        EXPECT_EQ(lowerLimit->Limit(), 29);
         int pos = 0;
         for (const char* text : {"C^7", "C~7", "C\t7", "C\n7"}) {
             QString t = QString::fromLatin1(text);
@@ -302,6 +306,30 @@ TEST_F(AttrDialog, TitleLinesHoldTwentyNineCharactersWithoutTheSeparators)
     EXPECT_EQ(result.values.upperLine, std::string(29, 'u'));
     EXPECT_EQ(result.values.lowerLine, "major");
     EXPECT_EQ(result.values.pageTitle, std::string(40, 'p') + "^~");
+}
+
+TEST_F(AttrDialog, TitleLinesCountCharactersAsTheyAreTyped)
+{
+    AddCMajor();
+    const QString clef = QString::fromUcs4(U"\U0001D12B");  // two UTF-16 units
+    for (int typed : {16, 30}) {
+        SCOPED_TRACE(typed);
+        const auto result = Run([&](Dialog& d) {
+            for (int id : {kUpperLine, kLowerLine}) {
+                QLineEdit* line = Edit(d, id);
+                line->clear();
+                line->setFocus();
+                for (int i = 0; i < typed; ++i)
+                    QTest::sendKeyEvent(QTest::Click, line, Qt::Key_unknown, clef, Qt::NoModifier);
+            }
+            platform::PressOk(d);
+        });
+        ASSERT_TRUE(result.ok);
+        const std::string kept = clef.repeated(std::min(typed, 29)).toStdString();
+        EXPECT_EQ(result.values.upperLine, kept);
+        EXPECT_EQ(result.values.lowerLine, kept);
+    }
+    EXPECT_TRUE(runner.messages.empty());
 }
 
 }  // namespace

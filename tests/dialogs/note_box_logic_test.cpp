@@ -122,6 +122,27 @@ TEST(NoteBoxLogic, LocksFixOrPresetTheNotes)
     EXPECT_EQ(preset.Count(), 3);
 }
 
+TEST(NoteBoxLogic, APresetChordLetsOnlyItsOwnNotesBeTicked)
+{
+    // A, A#, B, C, C#, D: six notes, the black keys in their sharp spelling.
+    const notes::NoteChecks six = notes::NoteChecksFromChord(0x03F, 0);
+    struct Case {
+        Box untick;
+        std::vector<int> disabled;
+    };
+    const std::vector<Case> cases = {
+        {C, {Bb, Db, Ds, Eb, E, F, Fs, Gb, G, Gs, Ab}},
+        {Cs, {Bb, Ds, Eb, E, F, Fs, Gb, G, Gs, Ab}},  // Db, its other spelling, comes free
+    };
+    for (const Case& c : cases) {
+        NoteBoxLogic logic(NoteBoxLogic::Rules::UserDirectory);
+        logic.LoadUserChord(six, NoteBoxLogic::kNotesPreset);
+        logic.Toggle(c.untick, false);
+        EXPECT_EQ(logic.Count(), 5);
+        EXPECT_EQ(Disabled(logic), c.disabled) << c.untick;
+    }
+}
+
 TEST(NoteBoxLogic, ClearEnablesAndUnticksEverything)
 {
     NoteBoxLogic logic(NoteBoxLogic::Rules::SearchSheet);

@@ -19,6 +19,7 @@
 #include "dialogs/search_dialogs.h"
 #include "dialogs/search_sheet.h"
 #include "platform/scripted_dialog_runner.h"
+#include "platform/text_limit.h"
 #include "tests/document/doc_fixture.h"
 #include "tests/support/active_window.h"
 #include "tests/support/qt_print.h"
@@ -231,7 +232,9 @@ TEST_F(SearchDialogsTest, TheChordNameRefusesTheFileSeparators)
     AddUserChordDialog dialog;
     runner.Expect([&](Dialog& d) {
         auto* name = platform::Control<QLineEdit>(d, id::kChordName);
-        EXPECT_EQ(name->maxLength(), 35);
+        auto* limit = qobject_cast<const platform::CharLimitValidator*>(name->validator());
+        ASSERT_NE(limit, nullptr);
+        EXPECT_EQ(limit->Limit(), 35);
         int pos = 0;
         for (const char* text : {"C~7", "C^7", "C\t7"}) {
             QString t = QString::fromLatin1(text);

@@ -4,6 +4,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QTest>
 
 #include "dialogs/dialog_templates.h"
 #include "dialogs/user_dir_dialogs.h"
@@ -274,6 +275,47 @@ TEST_F(UserDirDialogsTest, TheCurrentChordIsAddedWithItsNotesPreset)
     EXPECT_EQ(doc->m_listUserDir[0].m_nValue, 0x08 << 16 | kUnnamed);
     EXPECT_EQ(doc->m_strChordTitle, "My cluster");
     EXPECT_EQ(ui.title, "My cluster");
+}
+
+TEST_F(UserDirDialogsTest, AddingTheCurrentSixNoteChordOffersOnlyItsOwnNotes)
+{
+    constexpr PitchClassMask kSix = 0x1B3;  // A, A#, C#, D, E, F
+    doc->SearchNewChord(kSix, true);
+    ASSERT_EQ(doc->m_strChordTitle, kNoChordIdFound);
+    runner.Expect([&](Dialog& d) {
+        Click(d, {D});
+        for (int b = 0; b < notes::kNoteBoxCount; ++b) {
+            const bool own = b == A || b == As || b == Cs || b == D || b == E || b == F;
+            EXPECT_EQ(NoteBox(d, static_cast<Box>(b))->isEnabled(), own) << b;
+        }
+        Click(d, {G});  // not the chord's: the box stays as it is
+        Name(d, "Cluster");
+        platform::PressOk(d);
+    });
+    doc->AddChordToUserDirectory();
+    ASSERT_EQ(doc->m_listUserDir.size(), 1u);
+    EXPECT_EQ(doc->m_listUserDir[0].m_nValue, kSix & ~0x020u);
+}
+
+TEST_F(UserDirDialogsTest, TheChordNameCountsCharactersAsTheyAreTyped)
+{
+    doc->SearchNewChord(0x098, true);  // C, Db, E: no name
+    const QString clef = QString::fromUcs4(U"\U0001D12A");  // two UTF-16 units
+    for (int typed : {20, 36}) {
+        runner.Expect([&](Dialog& d) {
+            auto* name = platform::Control<QLineEdit>(d, id::kChordName);
+            name->setFocus();
+            for (int i = 0; i < typed; ++i)
+                QTest::sendKeyEvent(QTest::Click, name, Qt::Key_unknown, clef, Qt::NoModifier);
+            platform::PressOk(d);
+        });
+        doc->AddChordToUserDirectory();
+        doc->SearchNewChord(0x098, true);
+    }
+    EXPECT_TRUE(runner.messages.empty());
+    ASSERT_EQ(doc->m_listUserDir.size(), 2u);
+    EXPECT_EQ(doc->m_listUserDir[0].m_strName, clef.repeated(20).toStdString());
+    EXPECT_EQ(doc->m_listUserDir[1].m_strName, clef.repeated(35).toStdString());
 }
 
 TEST_F(UserDirDialogsTest, BothDialogsShowEveryControlWhole)

@@ -1,9 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <string>
+
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QRadioButton>
+#include <QTest>
 
 #include "platform/data_exchange.h"
 #include "platform/scripted_dialog_runner.h"
@@ -115,7 +119,11 @@ TEST_F(DataExchangeTest, MaxCharsCountsCodePointsAndLimitsTheEdit)
     DataExchange load(host, false);
     load.Text(16, name);
     load.MaxChars(name, 35);
-    EXPECT_EQ(edit->maxLength(), 35);
+    edit->setFocus();
+    edit->end(false);
+    for (int i = 0; i < 40; ++i)
+        QTest::keyClick(edit, Qt::Key_X);
+    EXPECT_EQ(edit->text(), "C" + QString(34, QLatin1Char('x')));
 
     // A longer text that comes in stays whole, for the saving to refuse, also
     // 35 characters that Qt counts as 70.
@@ -126,6 +134,45 @@ TEST_F(DataExchangeTest, MaxCharsCountsCodePointsAndLimitsTheEdit)
         again.MaxChars(text, 35);
         EXPECT_EQ(edit->text(), loaded);
     }
+}
+
+TEST_F(DataExchangeTest, CharacterLimitsNeverKeepHalfACharacter)
+{
+    const QString clef = QString::fromUcs4(U"\U0001D12A");  // two UTF-16 units
+    auto* edit = Control<QLineEdit>(host, 16);
+    struct Case {
+        const char* how;
+        std::function<void(QLineEdit*, const QString&)> put;
+    };
+    const Case cases[] = {
+        {"typed", [](QLineEdit* e, const QString& text) {
+             for (qsizetype i = 0; i < text.size(); i += 2)
+                 QTest::sendKeyEvent(QTest::Click, e, Qt::Key_unknown, text.mid(i, 2), Qt::NoModifier);
+         }},
+        {"pasted", [](QLineEdit* e, const QString& text) { e->insert(text); }},
+    };
+    for (const Case& c : cases) {
+        for (int count : {20, 36}) {
+            SCOPED_TRACE(std::string(c.how) + " " + std::to_string(count));
+            std::string name;
+            DataExchange load(host, false);
+            load.Text(16, name);
+            load.MaxChars(name, 35);
+            edit->setFocus();
+            c.put(edit, clef.repeated(count));
+            DataExchange save(host, true);
+            save.Text(16, name);
+            save.MaxChars(name, 35);
+            EXPECT_FALSE(save.Failed());
+            EXPECT_EQ(name, clef.repeated(std::min(count, 35)).toStdString());
+        }
+    }
+    // Half a character that came in some other way is not stored as "?".
+    edit->setText(QStringLiteral("C") + clef.left(1));
+    std::string name;
+    DataExchange save(host, true);
+    save.Text(16, name);
+    EXPECT_EQ(name, "C");
 }
 
 TEST_F(DataExchangeTest, RadioIndexIsThePositionInTheGroup)

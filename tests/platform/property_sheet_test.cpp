@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
@@ -21,6 +23,12 @@ constexpr ControlTemplate kControls[] = {
 };
 constexpr DialogTemplate kFirst{"First", 200, 60, kControls};
 constexpr DialogTemplate kSecond{"Second", 150, 80, kControls};
+// Taller than any screen, with a second edit near its bottom.
+constexpr ControlTemplate kTallControls[] = {
+    {20, ControlKind::Edit, "", 10, 10, 40, 12, 0},
+    {21, ControlKind::Edit, "", 10, 1950, 40, 12, 0},
+};
+constexpr DialogTemplate kTall{"Tall", 200, 2000, kTallControls};
 
 // Counts what the sheet asks of it; its one edit takes 1..20.
 class CountingPage : public PropertyPage {
@@ -208,6 +216,41 @@ TEST_F(PropertySheetTest, PagesShareTheLargestSize)
     sheet->Tabs()->setCurrentIndex(1);
     EXPECT_EQ(second->size(), first->size());
     sheet->hide();
+}
+
+TEST_F(PropertySheetTest, ASheetTallerThanItsScreenScrollsItsPagesWithItsButtonsInView)
+{
+    sheet = std::make_unique<PropertySheet>(QStringLiteral("Tonalith"), 0, false);
+    auto* tall = new CountingPage(kTall);
+    first = new CountingPage(kFirst);
+    sheet->AddPage(tall);
+    sheet->AddPage(first);
+    auto inView = [](const QWidget* w) { return w->isVisible() && w->visibleRegion().boundingRect() == w->rect(); };
+    runner.Expect([&](Dialog& d) {
+        for (int page : {0, 1}) {
+            ASSERT_TRUE(sheet->SetActivePage(page));
+            QCoreApplication::processEvents();
+            const QRect area = d.screen()->availableGeometry();
+            EXPECT_TRUE(area.contains(d.frameGeometry())) << page;
+            for (QWidget* button : {static_cast<QWidget*>(d.OkButton()), static_cast<QWidget*>(d.CancelButton()),
+                                    static_cast<QWidget*>(sheet->ApplyButton())})
+                EXPECT_TRUE(inView(button)) << page;
+        }
+        ASSERT_TRUE(sheet->SetActivePage(0));
+        QCoreApplication::processEvents();
+        auto* low = tall->Control<QLineEdit>(21);
+        ASSERT_NE(low, nullptr);
+        EXPECT_FALSE(inView(low));
+        low->setFocus();
+        QCoreApplication::processEvents();
+        EXPECT_TRUE(inView(low));
+        tall->edit()->setText(QStringLiteral("7"));
+        PressOk(d);
+    });
+    EXPECT_EQ(sheet->DoModal(), QDialog::Accepted);
+    EXPECT_EQ(tall->value, 7);
+    EXPECT_EQ(tall->oks, 1);
+    EXPECT_EQ(first->oks, 1);
 }
 
 }  // namespace

@@ -1,7 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QCheckBox>
+#include <QCoreApplication>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
+#include <QTest>
 
 #include "platform/scripted_dialog_runner.h"
 #include "platform/template_dialog.h"
@@ -47,6 +52,36 @@ protected:
     }
 };
 
+// Taller than any screen: two controls at the top, an edit near the bottom,
+// OK and Cancel below it.
+constexpr ControlTemplate kTallControls[] = {
+    {30, ControlKind::Edit, "", 10, 10, 60, 12, 0},
+    {31, ControlKind::CheckBox, "&Keep", 10, 30, 60, 10, 0},
+    {40, ControlKind::Edit, "", 10, 1950, 60, 12, 0},
+    {1, ControlKind::PushButton, "OK", 10, 1975, 50, 14, style::kDefault},
+    {2, ControlKind::PushButton, "Cancel", 70, 1975, 50, 14, 0},
+};
+constexpr DialogTemplate kTallTemplate{"Tall", 140, 2000, kTallControls};
+
+class TallDialog : public TemplateDialog {
+public:
+    TallDialog() : TemplateDialog(kTallTemplate) {}
+    QString top = "top";
+    QString bottom = "bottom";
+
+protected:
+    void DoDataExchange(DataExchange& dx) override
+    {
+        dx.Text(30, top);
+        dx.Text(40, bottom);
+    }
+};
+
+bool WhollyInView(const QWidget* w)
+{
+    return w->isVisible() && w->visibleRegion().boundingRect() == w->rect();
+}
+
 struct TemplateDialogTest : ::testing::Test {
     ScriptedDialogRunner runner;
     ScopedDialogRunner scope{runner};
@@ -68,6 +103,42 @@ TEST_F(TemplateDialogTest, OkEndsOnlyWhenTheDataIsAccepted)
     EXPECT_EQ(dialog.DoModal(), QDialog::Accepted);
     EXPECT_EQ(dialog.name, QStringLiteral("Cmaj"));
     EXPECT_EQ(runner.messages.size(), 1u);
+}
+
+TEST_F(TemplateDialogTest, ADialogTallerThanItsScreenScrollsWithOkAndCancelInView)
+{
+    TallDialog dialog;
+    runner.Expect([&](Dialog& d) {
+        QCoreApplication::processEvents();
+        const QRect area = d.screen()->availableGeometry();
+        EXPECT_TRUE(area.contains(d.frameGeometry()));
+        ASSERT_NE(d.OkButton(), nullptr);
+        ASSERT_NE(d.CancelButton(), nullptr);
+        EXPECT_TRUE(WhollyInView(d.OkButton()));
+        EXPECT_TRUE(WhollyInView(d.CancelButton()));
+        EXPECT_TRUE(area.contains(QRect(d.OkButton()->mapToGlobal(QPoint(0, 0)), d.OkButton()->size())));
+
+        // Every control is there by its id, in the Tab order of the template;
+        // the one the focus reaches scrolls into view.
+        auto* top = platform::Control<QLineEdit>(d, 30);
+        auto* bottom = platform::Control<QLineEdit>(d, 40);
+        ASSERT_NE(top, nullptr);
+        ASSERT_NE(bottom, nullptr);
+        EXPECT_EQ(bottom->text(), QStringLiteral("bottom"));
+        EXPECT_FALSE(WhollyInView(bottom));
+        top->setFocus();
+        QTest::keyClick(top, Qt::Key_Tab);
+        EXPECT_EQ(QApplication::focusWidget(), platform::Control<QCheckBox>(d, 31));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        ASSERT_EQ(QApplication::focusWidget(), bottom);
+        EXPECT_TRUE(WhollyInView(bottom));
+        EXPECT_TRUE(WhollyInView(d.OkButton()));
+        bottom->setText(QStringLiteral("changed"));
+        PressOk(d);
+    });
+    EXPECT_EQ(dialog.DoModal(), QDialog::Accepted);
+    EXPECT_EQ(dialog.bottom, QStringLiteral("changed"));
+    EXPECT_EQ(dialog.top, QStringLiteral("top"));
 }
 
 TEST_F(TemplateDialogTest, EscapeAndTheCloseBoxCancel)
