@@ -7,6 +7,7 @@
 #include "document/cmd_ui.h"
 #include "document/geometry.h"
 #include "document/ports.h"
+#include "document/user_dir_file.h"
 #include "engine/defaults.h"
 #include "engine/pitch.h"
 #include "engine/udir.h"
@@ -107,7 +108,9 @@ inline constexpr const char* kNoChordsFoundText = "No chords found\nfor selected
 
 // The one document: the current chord and its voicings, pages, the Scratch
 // Pad, the history, the User Directory and working copies of the settings.
-class CKvwinDoc {
+// The User Directory's list, file and location are the document's own fields,
+// held once and handed to the file functions as they stand.
+class CKvwinDoc : public UserDirState {
 public:
     struct Ports {
         ports::UiPort* ui = nullptr;
@@ -273,7 +276,6 @@ public:
     int m_nShtNames = 0;
     int m_nDeutsch = 0;
     int m_nKvClrprevKvdgm = 1;
-    int m_nUdirLoc = 0;
     int m_nInstrument = engine::kDefaultInstrument;
     int m_nVelocity = engine::kVelocityRange.fallback;
     int m_nDuration = engine::kDurationRange.fallback;
@@ -289,13 +291,11 @@ public:
     bool m_bDragging = false;
     int m_nNumColors = -1;
     int m_nHistoryPos = 0;
-    std::string m_strUserDirFile = "UserDir.kv";
     std::vector<PitchClassMask> m_awHistory;
     PitchClassMask m_wChdirRoot = 1;
     int m_nChdirType = -1;
     FlatSpellingFlags m_wFlatFlags = 0;
     FlatSpellingFlags m_wLastFlatFlags = 0;
-    UserDirList m_listUserDir;
     bool m_bChordDisplay = true;
     bool m_bScratchPadMode = false;
     int m_nOptionsPage = 0;
@@ -316,6 +316,4 @@ private:
 
     Ports m_ports;
     PersistentSettings* m_pMainFrame = nullptr;
-    // The User Directory as the file held it when last read or written.
-    UserDirList m_listUserDirRead;
 };
