@@ -27,9 +27,15 @@ CKvwinDoc::CKvwinDoc(Ports ports) : m_ports(ports)
     BuildFretboardNotes();
     m_bStandardTuning = true;
     m_nMidiDevCount = static_cast<int>(m_ports.midi->NumDevs());
+    m_ports.midi->SetOpenedHandler([this](std::uint32_t opened, std::uint32_t program) {
+        ShowMidiOpened(opened, program);
+    });
 }
 
-CKvwinDoc::~CKvwinDoc() = default;
+CKvwinDoc::~CKvwinDoc()
+{
+    m_ports.midi->SetOpenedHandler({});
+}
 
 void CKvwinDoc::InitDocument(PersistentSettings& frame)
 {
@@ -85,15 +91,19 @@ void CKvwinDoc::ShowMidiError(const std::string& text) const
         m_ports.ui->MessageBox(text);
 }
 
+void CKvwinDoc::ShowMidiOpened(std::uint32_t opened, std::uint32_t program) const
+{
+    ShowMidiError(document::MidiOpenErrorText(opened));
+    // After a failed open the library keeps the program for the next open,
+    // and its "nothing is open" would only repeat the first box.
+    if (opened == 0)
+        ShowMidiError(document::MidiProgramChangeErrorText(program));
+}
+
 void CKvwinDoc::OpenMidi()
 {
     const std::uint32_t opened = m_ports.midi->Open(m_nMidiDevice);
-    ShowMidiError(document::MidiOpenErrorText(opened));
-    // Sent even after a failed open: the library keeps the program for the
-    // next open, and its "nothing is open" would only repeat the first box.
-    const std::uint32_t program = m_ports.midi->ProgramChange(static_cast<std::uint8_t>(m_nInstrument + 72));
-    if (opened == 0)
-        ShowMidiError(document::MidiProgramChangeErrorText(program));
+    ShowMidiOpened(opened, m_ports.midi->ProgramChange(GetMidiProgram()));
 }
 
 void CKvwinDoc::OnCloseDocument()
