@@ -27,9 +27,6 @@ CKvwinDoc::CKvwinDoc(Ports ports) : m_ports(ports)
     BuildFretboardNotes();
     m_bStandardTuning = true;
     m_nMidiDevCount = static_cast<int>(m_ports.midi->NumDevs());
-    m_ports.midi->SetOpenedHandler([this](std::uint32_t opened, std::uint32_t program) {
-        ShowMidiOpened(opened, program);
-    });
 }
 
 CKvwinDoc::~CKvwinDoc()
@@ -74,6 +71,10 @@ void CKvwinDoc::InitDocument(PersistentSettings& frame)
     SetSizeIndex(3 - ((Exp() >> 1) & 3));
     SetSizeCombo(6 - ((Exp() >> 1) & 3));
 
+    // Every later open comes after this one.
+    m_ports.midi->SetOpenedHandler([this](std::uint32_t opened, std::uint32_t program) {
+        ShowMidiOpened(opened, program);
+    });
     OpenMidi();
     ReadUserDirectory();
 }
