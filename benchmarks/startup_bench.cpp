@@ -1,14 +1,19 @@
 // links: app
 // From the start of a new process to the first paint of the main window's
-// view: the program started offscreen on a settings file of its own, with the
-// real MIDI library, each run in a fresh child process.
+// view: the program started offscreen on a settings file of its own, each
+// run in a fresh child process. Two starts take turns: one with the real MIDI
+// library, whose built-in synth plays through the audio server as on a
+// desktop, and one with a MIDI library that has no devices; the difference
+// of their medians is what opening the synth costs the start.
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include <spawn.h>
 #include <sys/wait.h>
@@ -21,6 +26,7 @@
 
 #include "app/kvwin_app.h"
 #include "app/main_frame.h"
+#include "document/ports.h"
 #include "platform/qt_settings_store.h"
 #include "platform/scripted_dialog_runner.h"
 
@@ -29,6 +35,18 @@ extern char** environ;
 namespace {
 
 constexpr const char* kChildFlag = "--startup-child";
+constexpr const char* kNoDevicesFlag = "--no-midi-devices";
+
+// A MIDI library that finds no device, so nothing is opened.
+class NoMidiDevices final : public ports::MidiPort {
+public:
+    std::uint32_t Open(std::uint32_t) override { return 68; }
+    std::uint32_t Close() override { return 0; }
+    std::uint32_t ProgramChange(std::uint32_t) override { return 5; }
+    std::uint32_t PlayNote(std::int32_t, std::uint32_t, std::uint32_t, std::int32_t) override { return 5; }
+    std::uint32_t NumDevs() override { return 0; }
+    std::uint32_t DevCaps(std::uint32_t, ports::MidiDeviceCaps&) override { return 2; }
+};
 
 std::int64_t MonotonicNs()
 {
@@ -55,7 +73,7 @@ private:
     bool m_seen = false;
 };
 
-int RunChild(int argc, char** argv)
+int RunChild(int argc, char** argv, bool noDevices)
 {
     QApplication application(argc, argv);
     QTemporaryDir dir;
@@ -63,6 +81,9 @@ int RunChild(int argc, char** argv)
     platform::QtSettingsStore store(dir.filePath(QStringLiteral("Tonalith.conf")).toStdString());
     CKvwinApp::Dependencies deps;
     deps.settings = &store;
+    NoMidiDevices none;
+    if (noDevices)
+        deps.midi = &none;
     // A box (no sound device here) would wait for a click.
     platform::ScriptedDialogRunner runner;
     platform::ScopedDialogRunner scope(runner);
@@ -80,7 +101,7 @@ int RunChild(int argc, char** argv)
 std::string g_self;
 
 // Seconds from spawning a child to its first paint, or a negative value.
-double OneStart()
+double OneStart(bool noDevices)
 {
     int out[2];
     if (pipe(out) != 0)
@@ -89,7 +110,8 @@ double OneStart()
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_adddup2(&actions, out[1], STDOUT_FILENO);
     posix_spawn_file_actions_addclose(&actions, out[0]);
-    char* args[] = {g_self.data(), const_cast<char*>(kChildFlag), nullptr};
+    char* args[] = {g_self.data(), const_cast<char*>(kChildFlag),
+                    noDevices ? const_cast<char*>(kNoDevicesFlag) : nullptr, nullptr};
     const std::int64_t start = MonotonicNs();
     pid_t pid = 0;
     const int spawned = posix_spawn(&pid, g_self.c_str(), &actions, nullptr, args, environ);
@@ -112,18 +134,43 @@ double OneStart()
     return static_cast<double>(std::atoll(text.c_str()) - start) / 1e9;
 }
 
+double Median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    const std::size_t n = values.size();
+    return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
+}
+
+// Each iteration starts the program twice, with the synth and with no
+// device, in alternating order; its time is the start with the synth.
 void BM_StartToFirstPaint(benchmark::State& state)
 {
-    for (auto _ : state) {
-        const double seconds = OneStart();
-        if (seconds < 0) {
-            state.SkipWithError("the program did not paint");
-            return;
-        }
-        state.SetIterationTime(seconds);
+    if (std::system("pactl info >/dev/null 2>&1") != 0) {
+        state.SkipWithError("no PulseAudio server: the synth would find no audio output");
+        return;
     }
+    std::vector<double> synth, none;
+    bool synthFirst = true;
+    for (auto _ : state) {
+        double withSynth = 0, withNone = 0;
+        for (const bool noDevices : {!synthFirst, synthFirst}) {
+            const double seconds = OneStart(noDevices);
+            if (seconds < 0) {
+                state.SkipWithError("the program did not paint");
+                return;
+            }
+            (noDevices ? withNone : withSynth) = seconds;
+        }
+        synthFirst = !synthFirst;
+        synth.push_back(withSynth * 1e3);
+        none.push_back(withNone * 1e3);
+        state.SetIterationTime(withSynth);
+    }
+    state.counters["synth_ms"] = Median(synth);
+    state.counters["no_device_ms"] = Median(none);
+    state.counters["synth_costs_ms"] = Median(synth) - Median(none);
 }
-BENCHMARK(BM_StartToFirstPaint)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(20);
+BENCHMARK(BM_StartToFirstPaint)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(15);
 
 }  // namespace
 
@@ -131,7 +178,7 @@ int main(int argc, char** argv)
 {
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
     if (argc > 1 && std::strcmp(argv[1], kChildFlag) == 0)
-        return RunChild(argc, argv);
+        return RunChild(argc, argv, argc > 2 && std::strcmp(argv[2], kNoDevicesFlag) == 0);
     g_self = "/proc/self/exe";
     char path[4096];
     const ssize_t length = readlink("/proc/self/exe", path, sizeof path - 1);

@@ -31,13 +31,15 @@ bool CCfgOpDevDialog::OnInitDialog()
     if (m_midi)
         m_devices = document::ListMidiDevices(*m_midi);
     auto* combo = Control<QComboBox>(id::kOutputDevice);
-    if (!m_devices.empty() && m_values.device.empty())
-        m_values.device = m_devices.front().caps.name;
+    // With no name stored the first device is the one in use, and shown;
+    // the name is not filled in, so that OK is no change of device.
+    const std::string shown =
+        !m_devices.empty() && m_values.device.empty() ? m_devices.front().caps.name : m_values.device;
     for (const document::MidiDevice& device : m_devices)
         platform::AddString(*combo, platform::ToQString(device.caps.name));
-    if (const auto id = document::LastDeviceNamed(m_devices, m_values.device))
+    if (const auto id = document::LastDeviceNamed(m_devices, shown))
         m_nDevice = *id;
-    platform::SelectStringPrefix(*combo, platform::ToQString(m_values.device));
+    platform::SelectStringPrefix(*combo, platform::ToQString(shown));
     if (!m_devices.empty())
         ShowDeviceCaps();
     return true;

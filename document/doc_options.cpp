@@ -189,7 +189,11 @@ void CKvwinDoc::ApplyOptions(const ports::OptionsValues& values)
         m_nStrumDelay = sound.separation;
         if (sound.instrument != m_nInstrument) {
             m_nInstrument = sound.instrument;
-            ShowMidiError(document::MidiProgramChangeErrorText(m_ports.midi->ProgramChange(GetMidiProgram())));
+            // With nothing open the library keeps the program for the next
+            // open; the start-up box has said why there is no sound.
+            const std::uint32_t program = m_ports.midi->ProgramChange(GetMidiProgram());
+            if (program != ports::kMidiNotOpen)
+                ShowMidiError(document::MidiProgramChangeErrorText(program));
         }
     }
 
@@ -198,7 +202,7 @@ void CKvwinDoc::ApplyOptions(const ports::OptionsValues& values)
         FindMidiOutDevice();
         // The library sends the instrument again after the open.
         m_ports.midi->Close();
-        ShowMidiError(document::MidiOpenErrorText(m_ports.midi->Open(m_nMidiDevice)));
+        ShowMidiOpened(m_ports.midi->Open(m_nMidiDevice), 0);
     }
 
     if (redraw)

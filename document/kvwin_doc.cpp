@@ -51,7 +51,10 @@ CKvwinDoc::CKvwinDoc(Ports ports) : m_ports(ports)
     m_nMidiDevCount = static_cast<int>(m_ports.midi->NumDevs());
 }
 
-CKvwinDoc::~CKvwinDoc() = default;
+CKvwinDoc::~CKvwinDoc()
+{
+    m_ports.midi->SetOpenedHandler({});
+}
 
 void CKvwinDoc::InitDocument(PersistentSettings& frame)
 {
@@ -79,6 +82,10 @@ void CKvwinDoc::InitDocument(PersistentSettings& frame)
     SetSizeIndex(3 - ((Exp() >> 1) & 3));
     SetSizeCombo(6 - ((Exp() >> 1) & 3));
 
+    // Every later open comes after this one.
+    m_ports.midi->SetOpenedHandler([this](std::uint32_t opened, std::uint32_t program) {
+        ShowMidiOpened(opened, program);
+    });
     OpenMidi();
     ReadUserDirectory();
 }
@@ -96,15 +103,19 @@ void CKvwinDoc::ShowMidiError(const std::string& text) const
         m_ports.ui->MessageBox(text);
 }
 
+void CKvwinDoc::ShowMidiOpened(std::uint32_t opened, std::uint32_t program) const
+{
+    ShowMidiError(document::MidiOpenErrorText(opened));
+    // After a failed open the library keeps the program for the next open,
+    // and its "nothing is open" would only repeat the first box.
+    if (opened == 0)
+        ShowMidiError(document::MidiProgramChangeErrorText(program));
+}
+
 void CKvwinDoc::OpenMidi()
 {
     const std::uint32_t opened = m_ports.midi->Open(m_nMidiDevice);
-    ShowMidiError(document::MidiOpenErrorText(opened));
-    // Sent even after a failed open: the library keeps the program for the
-    // next open, and its "nothing is open" would only repeat the first box.
-    const std::uint32_t program = m_ports.midi->ProgramChange(static_cast<std::uint8_t>(m_nInstrument + 72));
-    if (opened == 0)
-        ShowMidiError(document::MidiProgramChangeErrorText(program));
+    ShowMidiOpened(opened, m_ports.midi->ProgramChange(GetMidiProgram()));
 }
 
 void CKvwinDoc::OnCloseDocument()

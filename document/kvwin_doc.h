@@ -309,6 +309,9 @@ public:
 
 private:
     void ShowMidiError(const std::string& text) const;
+    // The boxes for an open and the program change that followed it, at once
+    // or when an open that took its time has ended.
+    void ShowMidiOpened(std::uint32_t opened, std::uint32_t program) const;
     void OpenMidi();
     void ShowHistoryEntry(int position);
     void ReadUserDirectory();

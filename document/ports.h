@@ -2,6 +2,7 @@
 // The document's ways out: each is implemented on Qt in platform/ or app/, and
 // by fakes in the tests. Standard types only.
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -51,9 +52,20 @@ struct MidiDeviceCaps {
     std::uint32_t support = 0;
 };
 
+// What Open answers while the device still opens (the built-in synth loads
+// its soundfont); the result follows through the opened handler.
+inline constexpr std::uint32_t kMidiOpening = 1003;
+// What ProgramChange answers when nothing is open; the program is kept for
+// the next open.
+inline constexpr std::uint32_t kMidiNotOpen = 5;
+
 // The MIDI library's operations and its device list.
 class MidiPort {
 public:
+    // The late result of an open: its code, then that of the last program
+    // change made while it opened.
+    using OpenedHandler = std::function<void(std::uint32_t open, std::uint32_t program)>;
+
     virtual ~MidiPort() = default;
     virtual std::uint32_t Open(std::uint32_t deviceId) = 0;
     virtual std::uint32_t Close() = 0;
@@ -63,6 +75,8 @@ public:
     virtual std::uint32_t NumDevs() = 0;
     // 0 on success, else the library's error code.
     virtual std::uint32_t DevCaps(std::uint32_t id, MidiDeviceCaps& caps) = 0;
+    // Called on the document's thread; an empty handler stops the calls.
+    virtual void SetOpenedHandler(OpenedHandler handler) { (void)handler; }
 };
 
 }  // namespace ports

@@ -21,6 +21,7 @@ inline constexpr std::uint32_t kNoDevice = 68;
 // Our own, past the multimedia ranges: those have no words for these.
 inline constexpr std::uint32_t kNoAudioOutput = 1001;  // the built-in synth found no audio output
 inline constexpr std::uint32_t kPortNotOpened = 1002;  // the port is gone or will not open, or no ALSA sequencer
+inline constexpr std::uint32_t kOpening = 1003;        // still opening; the result comes later
 
 // Technology values of a device's capabilities.
 inline constexpr std::uint16_t kMidiPort = 1;
@@ -34,6 +35,14 @@ struct MidiOutCaps {
     std::uint32_t support = 0;
 };
 
+// One note: on after delay, off after delay + duration.
+struct NoteCall {
+    std::uint8_t note = 0;
+    std::uint8_t velocity = 0;
+    std::chrono::milliseconds delay{0};
+    std::chrono::milliseconds duration{1};
+};
+
 // One open output. Destroying it closes it: pending events are dropped,
 // sounding keys get their note-off, then All Notes Off (CC 123) follows.
 class Device {
@@ -45,6 +54,13 @@ public:
     // Returns at once; note-on after delay, note-off after delay + duration.
     virtual void PlayNote(std::uint8_t note, std::uint8_t velocity, std::chrono::milliseconds delay,
                           std::chrono::milliseconds duration) = 0;
+    // Notes timed from one and the same moment: a strum held while the
+    // device opened keeps its spacing.
+    virtual void PlayNotes(const std::vector<NoteCall>& notes)
+    {
+        for (const NoteCall& call : notes)
+            PlayNote(call.note, call.velocity, call.delay, call.duration);
+    }
     // Returns once every event due by the device's clock has been sent.
     virtual void WaitIdle() {}
 };
@@ -58,6 +74,9 @@ public:
     virtual std::vector<MidiOutCaps> ListDevices() = 0;
     // kOk with the device set, or one of the result codes of KvMidiOpen.
     virtual std::uint32_t Open(std::size_t index, const Clock& clock, std::unique_ptr<Device>& device) = 0;
+    // True when Open takes long enough to be felt (a soundfont to load): the
+    // output then runs it on a thread of its own, alongside the other calls.
+    virtual bool SlowToOpen() const { return false; }
 };
 
 }  // namespace kvmidi

@@ -154,20 +154,29 @@ public:
     void PlayNote(std::uint8_t note, std::uint8_t velocity, std::chrono::milliseconds delay,
                   std::chrono::milliseconds duration) override
     {
-        const std::uint32_t generation = m_keys.NextGeneration(note);
+        PlayNotes({{note, velocity, delay, duration}});
+    }
+
+    void PlayNotes(const std::vector<NoteCall>& notes) override
+    {
         // The sequencer's clock is the whole millisecond of the last block it
         // ran, up to a block behind the sound. A note due then would come a
         // block late while the later strings came on time; one millisecond
         // on, every string comes in the next block that reaches its time.
+        // Read once: while a new output fills its buffer, the synth renders
+        // faster than the clock, and its time would run on between notes.
         const std::uint64_t now = fluid_sequencer_get_tick(m_sequencer) + 1;
-        const std::uint64_t on = now + static_cast<std::uint64_t>(delay.count());
-        const std::uint64_t off = on + static_cast<std::uint64_t>(duration.count());
         const auto send = [&] {
-            Send(NoteEvent{generation, note, velocity, true}, on);
-            Send(NoteEvent{generation, note, 0, false}, off);
+            for (const NoteCall& call : notes) {
+                const std::uint32_t generation = m_keys.NextGeneration(call.note);
+                const std::uint64_t on = now + static_cast<std::uint64_t>(call.delay.count());
+                const std::uint64_t off = on + static_cast<std::uint64_t>(call.duration.count());
+                Send(NoteEvent{generation, call.note, call.velocity, true}, on);
+                Send(NoteEvent{generation, call.note, 0, false}, off);
+            }
         };
         if (m_audio)
-            m_audio->Send(2, send);
+            m_audio->Send(2 * static_cast<int>(notes.size()), send);
         else
             send();
     }

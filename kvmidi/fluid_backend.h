@@ -57,6 +57,9 @@ struct FluidSynthOptions {
     AudioStarter audioOut = {};
     // nullopt keeps the output running while nothing plays.
     std::optional<std::chrono::milliseconds> restAfter = kRestAfter;
+    // Opened on the output's own thread: creating the synth and loading the
+    // soundfont take tens of milliseconds.
+    bool openAside = false;
 };
 
 // Device 0: FluidSynth with the General MIDI soundfont, present when the
@@ -67,6 +70,7 @@ public:
 
     std::vector<MidiOutCaps> ListDevices() override;
     std::uint32_t Open(std::size_t index, const Clock& clock, std::unique_ptr<Device>& device) override;
+    bool SlowToOpen() const override { return m_options.openAside; }
 
     // The engine of the device opened last, for as long as anyone holds it.
     std::shared_ptr<FluidSynthEngine> LastEngine() const { return m_lastEngine.lock(); }

@@ -11,7 +11,9 @@ namespace {
 std::vector<std::unique_ptr<Backend>> SystemBackends()
 {
     std::vector<std::unique_ptr<Backend>> backends;
-    backends.push_back(std::make_unique<FluidSynthBackend>());
+    FluidSynthOptions synth;
+    synth.openAside = true;
+    backends.push_back(std::make_unique<FluidSynthBackend>(std::move(synth)));
     backends.push_back(std::make_unique<RtMidiBackend>());
     return backends;
 }
@@ -43,6 +45,11 @@ std::uint32_t KvMidiPlayNote(std::int32_t delayMs, std::uint32_t note, std::uint
                              std::int32_t durationMs)
 {
     return TheOutput().PlayNote(delayMs, note, velocity, durationMs);
+}
+
+void KvMidiSetOpenedHandler(Output::OpenedHandler handler)
+{
+    TheOutput().SetOpenedHandler(std::move(handler));
 }
 
 std::uint32_t MidiOutGetNumDevs()

@@ -2,14 +2,18 @@
 #include <cstdint>
 
 #include "kvmidi/device.h"
+#include "kvmidi/output.h"
 
 // The MIDI output library: one process-wide output, device 0 the built-in
 // synth when its soundfont is installed, then the ALSA ports. Called from one
-// thread; every call returns at once, and nothing is thrown or printed.
+// thread; every call returns at once, and nothing is thrown or printed. The
+// built-in synth opens on a thread of its own: its open answers kOpening, and
+// the notes and program changes asked for meanwhile follow once it is open.
 namespace kvmidi {
 
-// kOk; kNoDevice with no devices, kBadDeviceId, kNoMemory, kInvalidParam
-// (no soundfont), kNoAudioOutput, kPortNotOpened.
+// kOk; kOpening, the result to come through the opened handler; kNoDevice
+// with no devices, kBadDeviceId, kNoMemory, kInvalidParam (no soundfont),
+// kNoAudioOutput, kPortNotOpened.
 // Whatever was open is closed first; after a success the last program set
 // is sent again.
 std::uint32_t KvMidiOpen(std::uint32_t deviceId);
@@ -23,6 +27,10 @@ std::uint32_t KvMidiProgramChange(std::uint32_t program);
 // a duration below 1 as 1 ms.
 std::uint32_t KvMidiPlayNote(std::int32_t delayMs, std::uint32_t note, std::uint32_t velocity,
                              std::int32_t durationMs);
+
+// Where an open that answered kOpening reports, on the opening thread; once
+// this returns, the previous handler is no longer running.
+void KvMidiSetOpenedHandler(Output::OpenedHandler handler);
 
 // Takes a new snapshot of the devices, which KvMidiOpen then numbers by.
 std::uint32_t MidiOutGetNumDevs();

@@ -57,7 +57,8 @@ std::uint32_t RecordingBackend::Open(std::size_t index, const Clock& clock, std:
 {
     std::string name;
     {
-        std::lock_guard lock(m_mutex);
+        std::unique_lock lock(m_mutex);
+        m_released.wait(lock, [this] { return !m_held; });
         if (index >= m_listed.size())
             return kBadDeviceId;
         if (m_openResult != kOk)
@@ -66,6 +67,27 @@ std::uint32_t RecordingBackend::Open(std::size_t index, const Clock& clock, std:
     }
     device = std::make_unique<ScheduledDevice>(std::make_unique<Sink>(*this, clock, std::move(name)), clock);
     return kOk;
+}
+
+bool RecordingBackend::SlowToOpen() const
+{
+    std::lock_guard lock(m_mutex);
+    return m_slow;
+}
+
+void RecordingBackend::HoldOpens()
+{
+    std::lock_guard lock(m_mutex);
+    m_slow = m_held = true;
+}
+
+void RecordingBackend::ReleaseOpens()
+{
+    {
+        std::lock_guard lock(m_mutex);
+        m_held = false;
+    }
+    m_released.notify_all();
 }
 
 void RecordingBackend::SetNames(std::vector<std::string> names)

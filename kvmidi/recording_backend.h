@@ -1,5 +1,6 @@
 #pragma once
 #include <atomic>
+#include <condition_variable>
 #include <cstddef>
 #include <cstdint>
 #include <memory>
@@ -28,6 +29,7 @@ public:
 
     std::vector<MidiOutCaps> ListDevices() override;
     std::uint32_t Open(std::size_t index, const Clock& clock, std::unique_ptr<Device>& device) override;
+    bool SlowToOpen() const override;
 
     // The ports the next ListDevices reports.
     void SetNames(std::vector<std::string> names);
@@ -35,6 +37,10 @@ public:
     void SetOpenResult(std::uint32_t code);
     // While set, a program change is not sent and reports failure.
     void SetSendsFail(bool fail);
+    // From now on the ports are slow to open, as the built-in synth is, and
+    // each open waits until ReleaseOpens.
+    void HoldOpens();
+    void ReleaseOpens();
 
     std::vector<Entry> Log() const;
     void ClearLog();
@@ -49,6 +55,9 @@ private:
     std::vector<Entry> m_log;
     std::uint32_t m_openResult = kOk;
     std::atomic<bool> m_sendsFail{false};
+    bool m_slow = false;
+    bool m_held = false;
+    std::condition_variable m_released;
 };
 
 }  // namespace kvmidi

@@ -6,8 +6,10 @@
 #include <vector>
 
 #include <QDir>
+#include <QTest>
 #include <QTemporaryDir>
 
+#include "app/kvmidi_port.h"
 #include "app/kvwin_app.h"
 #include "app/main_frame.h"
 #include "document/docs_folder.h"
@@ -73,7 +75,9 @@ protected:
         m_store = std::make_unique<platform::QtSettingsStore>(IniPath());
         CKvwinApp::Dependencies deps;
         deps.settings = m_store.get();
-        deps.midi = useSystemMidi ? nullptr : &midi;
+        if (useSystemMidi)
+            m_systemMidi = std::make_unique<CKvMidiPort>();
+        deps.midi = useSystemMidi ? static_cast<ports::MidiPort*>(m_systemMidi.get()) : &midi;
         deps.docs = useSystemDocs ? nullptr : &docs;
         deps.screen = &screen;
         m_app = std::make_unique<CKvwinApp>(deps);
@@ -92,6 +96,12 @@ protected:
         m_store.reset();
     }
 
+    // Waits, events running, until the built-in synth has opened or failed.
+    bool WaitForMidiOpen(int timeoutMs = 10000)
+    {
+        return !m_systemMidi || QTest::qWaitFor([this] { return !m_systemMidi->Opening(); }, timeoutMs);
+    }
+
     CMainFrame& Frame() { return *m_app->MainFrame(); }
     CKvwinDoc& Doc() { return *m_app->Document(); }
     CKvwinApp& GetApp() { return *m_app; }
@@ -108,5 +118,6 @@ private:
     QTemporaryDir m_dir;
     QString m_previousDir;
     std::unique_ptr<platform::QtSettingsStore> m_store;
+    std::unique_ptr<CKvMidiPort> m_systemMidi;  // outlives the program on it
     std::unique_ptr<CKvwinApp> m_app;
 };

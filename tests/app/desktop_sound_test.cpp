@@ -6,6 +6,8 @@
 #include <chrono>
 #include <cmath>
 #include <cstdlib>
+#include <functional>
+#include <utility>
 #include <iostream>
 #include <memory>
 #include <string>
@@ -194,6 +196,8 @@ TEST_F(DesktopSound, ClickedChordIsHeardOnTimeAndFallsSilentWhenTheWindowCloses)
     for (int attempt = 1; attempt <= kTakes; ++attempt) {
         ASSERT_TRUE(m_sink->StartRecording()) << "parec recorded nothing from " << m_sink->Name() << ".monitor";
         Start();
+        // The synth loads aside; a box about it would come when it is done.
+        ASSERT_TRUE(WaitForMidiOpen());
         QCoreApplication::processEvents();
         ASSERT_TRUE(runner.messages.empty()) << runner.messages.front().text.toStdString();
         SearchCMajor();
@@ -240,6 +244,60 @@ TEST_F(DesktopSound, ClickedChordIsHeardOnTimeAndFallsSilentWhenTheWindowCloses)
         EXPECT_LT(soundMs, heldMs + 150.0) << "the sound went on after the window closed";
         return;
     }
+}
+
+}  // namespace
+
+namespace {
+
+// The built-in synth loads while the window is up: with or without a sound
+// server, whatever the user does meanwhile ends cleanly.
+struct SynthLoad : AppFixture {
+    void SetUp() override
+    {
+        AppFixture::SetUp();
+        if (!testsupport::OfflineSynthOutput::SoundfontInstalled())
+            GTEST_SKIP() << "no soundfont at " << kvmidi::kDefaultSoundfont;
+        useSystemMidi = true;
+    }
+};
+
+TEST_F(SynthLoad, TheWindowClosedDuringTheLoadEndsCleanly)
+{
+    const std::vector<std::pair<const char*, std::function<void()>>> rows = {
+        {"at once", [] {}},
+        {"after the first events", [] { QCoreApplication::processEvents(); }},
+        {"after File New", [this] { Frame().Commands().Action(cmd::FileNew)->trigger(); }},
+    };
+    for (const auto& [what, before] : rows) {
+        Start();
+        before();
+        const auto started = std::chrono::steady_clock::now();
+        Stop();
+        EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(5)) << what;
+        QCoreApplication::processEvents();
+        EXPECT_TRUE(runner.messages.empty()) << what << ": " << runner.messages.front().text.toStdString();
+    }
+}
+
+// With no sound server the box that says so comes once, when the load ends.
+TEST_F(SynthLoad, NoAudioOutputIsSaidOnceWhenTheLoadEnds)
+{
+    const char* server = std::getenv("PULSE_SERVER");
+    const std::string saved = server ? server : "";
+    setenv("PULSE_SERVER", "unix:/nonexistent/pulse/native", 1);
+    Start();
+    EXPECT_TRUE(WaitForMidiOpen());
+    for (int i = 0; i < 5; ++i)
+        QCoreApplication::processEvents();
+    if (server)
+        setenv("PULSE_SERVER", saved.c_str(), 1);
+    else
+        unsetenv("PULSE_SERVER");
+    if (runner.messages.empty())
+        GTEST_SKIP() << "an audio output started without the sound server";
+    ASSERT_EQ(runner.messages.size(), 1u);
+    EXPECT_EQ(runner.messages.front().text, QStringLiteral("Midi: The built-in synthesizer found no audio output."));
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QLineEdit>
 #include <QPushButton>
@@ -13,6 +14,7 @@
 #include "app_fixture.h"
 #include "dialogs/options_sheet.h"
 #include "dialogs/options_templates.h"
+#include "dialogs/sound_templates.h"
 #include "document/command_ids.h"
 #include "document/persistent_settings.h"
 #include "kvmidi/clock.h"
@@ -108,6 +110,42 @@ TEST_F(OptionsCommand, ApplyNowThenCancelKeepsTheChangesRepaintsOnceAndSavesThem
     EXPECT_EQ(saved.ReadInt(settings_section::kMisc, "notefret"), 1);
     EXPECT_EQ(saved.ReadInt(settings_section::kMisc, "nocol"), 1);
     EXPECT_EQ(saved.ReadInt(settings_section::kMisc, "exp").value_or(0) & 1, 1);
+}
+
+// Without audio output start-up has said so; choosing an instrument and
+// looking at the MIDI Out page says nothing more, and reopens nothing: the
+// library keeps the program for the next open.
+TEST_F(OptionsCommand, WithNoSoundAnInstrumentChosenAndTheMidiOutPageSeenShowNoBox)
+{
+    midi.devices = {"Built-in Synth (FluidSynth)"};
+    midi.openResult = 1001;
+    midi.programResult = 5;
+    Start();
+    ASSERT_EQ(runner.messages.size(), 1u);
+    EXPECT_EQ(runner.messages.front().text, QStringLiteral("Midi: The built-in synthesizer found no audio output."));
+    runner.messages.clear();
+    Drain();
+    midi.calls.clear();
+
+    runner.Expect([](platform::Dialog& d) {
+        auto& sheet = AsSheet(d);
+        auto* instrument = Turn(sheet, kSoundPage).Control<QComboBox>(id::kInstrument);
+        instrument->setCurrentIndex(40);
+        emit instrument->activated(40);
+        Turn(sheet, kMidiOutPage);
+        platform::PressOk(d);
+    });
+    Frame().Commands().Action(cmd::ToolsOptions)->trigger();
+    Drain();
+
+    EXPECT_TRUE(runner.messages.empty()) << runner.messages.front().text.toStdString();
+    EXPECT_EQ(runner.dialogsRun, 1);
+    EXPECT_EQ(Doc().m_nInstrument, 3040);
+    for (const FakeMidi::Call& call : midi.calls) {
+        EXPECT_EQ(call.op, "program");
+        EXPECT_EQ(call.a, 40);
+    }
+    EXPECT_FALSE(midi.calls.empty());
 }
 
 TEST_F(OptionsCommand, AHistorySizeOf300IsRefusedOnApplyNowAndNothingIsApplied)

@@ -459,8 +459,9 @@ TEST_F(OptionsPages, MidiOutPageListsTheDevicesThatAnswerSorted)
     EXPECT_EQ(combo->itemText(0), "Another Port");
     EXPECT_EQ(combo->itemText(1), "Built-in Synth (FluidSynth)");
     EXPECT_EQ(combo->itemText(2), "Port B");
-    // No name stored yet: the first device, the built-in synth.
-    EXPECT_EQ(values.midiOut.device, "Built-in Synth (FluidSynth)");
+    // No name stored yet: the first device, the built-in synth, is shown,
+    // but no name is filled in, so OK is no change of device.
+    EXPECT_EQ(values.midiOut.device, "");
     EXPECT_EQ(combo->currentIndex(), 1);
     EXPECT_EQ(Text(midiOut, id::kTechnology), "Software synthesizer");
     EXPECT_EQ(Text(midiOut, id::kVoices), "256");

@@ -96,6 +96,32 @@ TEST_F(Startup, AFailedOpenShowsOneBoxThatSaysWhy)
     }
 }
 
+// The synth still loading: nothing is said at once, and the boxes come as
+// at a start whose open ended that way, once the result is known.
+TEST_F(Startup, AnOpenThatEndsLaterShowsItsBoxesThen)
+{
+    struct Row {
+        std::uint32_t open;
+        std::uint32_t program;
+        std::vector<std::string> messages;
+    };
+    const Row rows[] = {
+        {1001, 0, {"Midi: The built-in synthesizer found no audio output."}},
+        {0, 67, {"Midi: The hardware is busy with other data."}},
+        {0, 0, {}},
+    };
+    for (const Row& row : rows) {
+        midi.devices = {"Built-in Synth (FluidSynth)"};
+        midi.openResult = ports::kMidiOpening;
+        ui.messages.clear();
+        startDoc();
+        EXPECT_TRUE(ui.messages.empty()) << row.open;
+        ASSERT_TRUE(midi.opened);
+        midi.opened(row.open, row.program);
+        EXPECT_EQ(ui.messages, row.messages) << row.open;
+    }
+}
+
 TEST_F(Startup, SizeBitsChooseTheGrid)
 {
     struct Case {

@@ -3,6 +3,8 @@
 #include <array>
 #include <chrono>
 #include <functional>
+#include <mutex>
+#include <utility>
 #include <memory>
 #include <string>
 #include <thread>
@@ -315,6 +317,129 @@ TEST(KvMidiSchedule, SteadyClockStressKeepsKeysBalanced)
         }
     }
     EXPECT_EQ(closes, 5);
+}
+
+}  // namespace
+
+namespace {
+
+// The results an output reports for opens that took their time.
+struct OpenedLog {
+    std::mutex mutex;
+    std::vector<kvmidi::Output::Opened> results;
+
+    void Listen(Output& output)
+    {
+        output.SetOpenedHandler([this](kvmidi::Output::Opened opened) {
+            std::lock_guard lock(mutex);
+            results.push_back(opened);
+        });
+    }
+    std::vector<std::pair<std::uint32_t, std::uint32_t>> Codes()
+    {
+        std::lock_guard lock(mutex);
+        std::vector<std::pair<std::uint32_t, std::uint32_t>> codes;
+        for (const kvmidi::Output::Opened& r : results)
+            codes.emplace_back(r.open, r.program);
+        return codes;
+    }
+};
+
+using Codes = std::vector<std::pair<std::uint32_t, std::uint32_t>>;
+
+// A slow device opens aside: what is asked for meanwhile is answered at once
+// and sent when it is open, the instrument first, the notes from then on
+// with the spacing they were asked for with.
+TEST(KvMidiOpenAside, WhatComesDuringTheOpenFollowsItInTime)
+{
+    RecordingOutput rec;
+    OpenedLog opened;
+    opened.Listen(*rec.output);
+    rec.backend->HoldOpens();
+    ASSERT_EQ(rec.output->Open(0), kvmidi::kOpening);
+    EXPECT_EQ(rec.output->ProgramChange(40), kvmidi::kOk);
+    rec.Strum({64, 60, 55}, 30, 100, 200);
+    rec.clock.Set(std::chrono::milliseconds(10));
+    EXPECT_EQ(rec.output->PlayNote(0, 72, 90, 50), kvmidi::kOk);
+    EXPECT_EQ(rec.output->PlayNote(0, 128, 90, 50), kvmidi::kInvalidParam);
+    EXPECT_EQ(rec.output->ProgramChange(128), kvmidi::kInvalidParam);
+    rec.clock.Set(std::chrono::milliseconds(50));
+    rec.backend->ReleaseOpens();
+    rec.RunTo(400);
+    const Log expected = {
+        {50, "open Port A"}, {50, "program 40"}, {50, "on 64 100"}, {60, "on 72 90"}, {80, "on 60 100"},
+        {110, "on 55 100"},  {110, "off 72"},    {250, "off 64"},   {280, "off 60"}, {310, "off 55"},
+    };
+    EXPECT_EQ(rec.backend->Log(), expected);
+    EXPECT_EQ(opened.Codes(), (Codes{{kvmidi::kOk, kvmidi::kOk}}));
+    // Open now: calls go straight through.
+    EXPECT_EQ(rec.output->ProgramChange(41), kvmidi::kOk);
+}
+
+// An open that fails late reports once; the device is then not open, and
+// the program asked for meanwhile is kept for the next open.
+TEST(KvMidiOpenAside, AFailureComesOnceAndTheProgramWaitsForTheNextOpen)
+{
+    RecordingOutput rec;
+    OpenedLog opened;
+    opened.Listen(*rec.output);
+    rec.backend->SetOpenResult(kvmidi::kNoAudioOutput);
+    rec.backend->HoldOpens();
+    ASSERT_EQ(rec.output->Open(0), kvmidi::kOpening);
+    EXPECT_EQ(rec.output->ProgramChange(40), kvmidi::kOk);
+    rec.Strum({64, 60}, 30, 100, 200);
+    rec.backend->ReleaseOpens();
+    rec.output->WaitIdle();
+    EXPECT_EQ(opened.Codes(), (Codes{{kvmidi::kNoAudioOutput, kvmidi::kOk}}));
+    EXPECT_EQ(rec.output->PlayNote(0, 64, 100, 200), kvmidi::kInvalidHandle);
+    EXPECT_TRUE(rec.backend->Log().empty());
+
+    rec.backend->SetOpenResult(kvmidi::kOk);
+    ASSERT_EQ(rec.output->Open(1), kvmidi::kOpening);
+    rec.output->WaitIdle();
+    EXPECT_EQ(rec.backend->Log(), (Log{{0, "open Port B"}, {0, "program 40"}}));
+    EXPECT_EQ(opened.Codes(), (Codes{{kvmidi::kNoAudioOutput, kvmidi::kOk}, {kvmidi::kOk, kvmidi::kOk}}));
+}
+
+// Closed, or gone with the program, while the device still opens: the close
+// waits for the open, nothing held is sent, and that open reports nothing.
+TEST(KvMidiOpenAside, ClosedDuringTheOpenEndsCleanly)
+{
+    struct Row {
+        const char* what;
+        std::function<void(RecordingOutput&)> end;
+        Log log;
+        Codes codes;
+    };
+    const Log closedA = {{0, "open Port A"}, {0, "cc 123"}, {0, "close Port A"}};
+    Log thenB = closedA;
+    thenB.push_back({0, "open Port B"});
+    const Row rows[] = {
+        {"close", [](RecordingOutput& rec) { EXPECT_EQ(rec.output->Close(), kvmidi::kOk); }, closedA, {}},
+        {"another open", [](RecordingOutput& rec) { EXPECT_EQ(rec.output->Open(1), kvmidi::kOpening); }, thenB,
+         {{kvmidi::kOk, kvmidi::kOk}}},
+        // The backend goes with the output: its log cannot be read then.
+        {"the output destroyed", [](RecordingOutput& rec) { rec.output.reset(); }, {}, {}},
+    };
+    for (const Row& row : rows) {
+        RecordingOutput rec;
+        OpenedLog opened;
+        opened.Listen(*rec.output);
+        rec.backend->HoldOpens();
+        ASSERT_EQ(rec.output->Open(0), kvmidi::kOpening) << row.what;
+        rec.Strum(kSixNotes, 30, 100, 1000);
+        std::thread release([&rec] {
+            std::this_thread::sleep_for(std::chrono::milliseconds(20));
+            rec.backend->ReleaseOpens();
+        });
+        row.end(rec);
+        release.join();
+        if (rec.output) {
+            rec.output->WaitIdle();
+            EXPECT_EQ(rec.backend->Log(), row.log) << row.what;
+        }
+        EXPECT_EQ(opened.Codes(), row.codes) << row.what;
+    }
 }
 
 }  // namespace

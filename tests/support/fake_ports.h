@@ -67,6 +67,9 @@ struct FakeMidi : ports::MidiPort {
         return 0;
     }
     std::uint32_t NumDevs() override { return static_cast<std::uint32_t>(devices.size()); }
+    // Where a late open result goes; a test calls it as the library would.
+    OpenedHandler opened;
+    void SetOpenedHandler(OpenedHandler handler) override { opened = std::move(handler); }
     std::uint32_t DevCaps(std::uint32_t id, ports::MidiDeviceCaps& caps) override
     {
         if (id >= devices.size() || failingQueries.count(id))
