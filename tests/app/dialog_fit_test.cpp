@@ -14,8 +14,8 @@
 #include <QTabWidget>
 
 #include "app_fixture.h"
-#include "dialogs/attr_spad_template.h"
-#include "dialogs/dialog_templates.h"
+#include "dialogs/pad_attributes/attr_spad_template.h"
+#include "dialogs/search/search_templates.h"
 #include "document/command_ids.h"
 #include "platform/dialog_fit.h"
 #include "platform/property_sheet.h"

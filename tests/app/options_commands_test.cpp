@@ -11,8 +11,8 @@
 #include <QTabWidget>
 
 #include "app_fixture.h"
-#include "dialogs/options_sheet.h"
-#include "dialogs/options_templates.h"
+#include "dialogs/options/options_sheet.h"
+#include "dialogs/options/options_templates.h"
 #include "document/command_ids.h"
 #include "document/persistent_settings.h"
 #include "kvmidi/clock.h"

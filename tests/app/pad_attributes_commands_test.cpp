@@ -12,8 +12,8 @@
 
 #include "app_fixture.h"
 #include "choose_path.h"
-#include "dialogs/attr_spad_dialog.h"
-#include "dialogs/attr_spad_template.h"
+#include "dialogs/pad_attributes/attr_spad_dialog.h"
+#include "dialogs/pad_attributes/attr_spad_template.h"
 #include "document/command_ids.h"
 #include "document/persistent_settings.h"
 #include "platform/recording_surface.h"

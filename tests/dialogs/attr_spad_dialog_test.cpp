@@ -14,8 +14,8 @@
 #include <QTest>
 #include <QValidator>
 
-#include "dialogs/attr_spad_dialog.h"
-#include "dialogs/attr_spad_template.h"
+#include "dialogs/pad_attributes/attr_spad_dialog.h"
+#include "dialogs/pad_attributes/attr_spad_template.h"
 #include "engine/word_table.h"
 #include "platform/scripted_dialog_runner.h"
 #include "platform/template_builder.h"

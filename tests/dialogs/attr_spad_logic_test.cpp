@@ -2,7 +2,7 @@
 // moves, labels and spellings, on the standard tuning.
 #include <gtest/gtest.h>
 
-#include "dialogs/attr_spad_logic.h"
+#include "dialogs/pad_attributes/attr_spad_logic.h"
 #include "document/pad_attributes_port.h"
 #include "tests/document/doc_fixture.h"
 

@@ -18,10 +18,10 @@
 #include <QTest>
 #include <QToolButton>
 
-#include "dialogs/midi_out_page.h"
-#include "dialogs/sound_page.h"
-#include "dialogs/sound_templates.h"
-#include "dialogs/tuning_page.h"
+#include "dialogs/options/midi_out_page.h"
+#include "dialogs/options/sound_page.h"
+#include "dialogs/options/sound_templates.h"
+#include "dialogs/options/tuning_page.h"
 #include "engine/chord_types.h"
 #include "engine/pitch.h"
 #include "platform/scripted_dialog_runner.h"

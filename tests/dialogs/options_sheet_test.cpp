@@ -16,8 +16,8 @@
 #include <QTest>
 #include <QToolButton>
 
-#include "dialogs/options_sheet.h"
-#include "dialogs/options_templates.h"
+#include "dialogs/options/options_sheet.h"
+#include "dialogs/options/options_templates.h"
 #include "document/options_dialog_port.h"
 #include "platform/scripted_dialog_runner.h"
 #include "platform/up_down.h"

@@ -13,8 +13,8 @@
 #include <QPushButton>
 #include <QScrollBar>
 
-#include "dialogs/options_sheet.h"
-#include "dialogs/sound_templates.h"
+#include "dialogs/options/options_sheet.h"
+#include "dialogs/options/sound_templates.h"
 #include "document/kvwin_doc.h"
 #include "document/persistent_settings.h"
 #include "engine/chord_types.h"

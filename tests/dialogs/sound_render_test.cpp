@@ -10,9 +10,9 @@
 #include <QPushButton>
 #include <QToolButton>
 
-#include "dialogs/sound_page.h"
-#include "dialogs/sound_templates.h"
-#include "dialogs/tuning_page.h"
+#include "dialogs/options/sound_page.h"
+#include "dialogs/options/sound_templates.h"
+#include "dialogs/options/tuning_page.h"
 #include "engine/chord_types.h"
 #include "platform/property_sheet.h"
 #include "platform/up_down.h"

@@ -2,7 +2,7 @@
 // Driving the Options sheet as a user does.
 #include <QTabWidget>
 
-#include "dialogs/options_sheet.h"
+#include "dialogs/options/options_sheet.h"
 #include "platform/dialog.h"
 
 namespace testsupport {
