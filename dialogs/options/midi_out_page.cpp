@@ -4,8 +4,8 @@
 #include <QLabel>
 #include <QListWidget>
 
+#include "dialogs/options/options_templates.h"
 #include "dialogs/options/sound_logic.h"
-#include "dialogs/options/sound_templates.h"
 #include "document/midi_devices.h"
 #include "document/ports.h"
 #include "platform/list_boxes.h"

@@ -5,7 +5,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 
-#include "dialogs/options/sound_templates.h"
+#include "dialogs/options/options_templates.h"
 #include "document/ports.h"
 #include "platform/list_boxes.h"
 #include "platform/qt_text.h"

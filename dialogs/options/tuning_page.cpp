@@ -5,7 +5,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "dialogs/options/sound_templates.h"
+#include "dialogs/options/options_templates.h"
 #include "document/ports.h"
 #include "engine/pitch.h"
 #include "platform/qt_text.h"

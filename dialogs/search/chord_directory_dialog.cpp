@@ -5,8 +5,8 @@
 #include <QPushButton>
 #include <QShortcut>
 
+#include "dialogs/search/chord_directory_logic.h"
 #include "dialogs/search/search_templates.h"
-#include "dialogs/search/search_texts.h"
 #include "engine/chord_types.h"
 #include "platform/list_boxes.h"
 #include "platform/qt_text.h"

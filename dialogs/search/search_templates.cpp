@@ -5,27 +5,9 @@ namespace dialogs {
 using platform::ControlKind;
 using platform::ControlTemplate;
 namespace style = platform::style;
+using note_box_template::PutNoteBoxes;
 
 namespace {
-
-// The note boxes as on a keyboard: twelve columns from A, naturals in the
-// middle row, each sharp above and its flat below in the black key's column.
-constexpr int kColumnOfBox[notes::kNoteBoxCount] = {0, 1, 1, 2, 3, 4, 4, 5, 6, 6, 7, 8, 9, 9, 10, 11, 11};
-constexpr int kNoteColumnX = 14;
-constexpr int kNoteColumnStep = 25;
-
-template <std::size_t N>
-constexpr void PutNoteBoxes(std::array<ControlTemplate, N>& out, std::size_t from, int groupTop)
-{
-    for (int i = 0; i < notes::kNoteBoxCount; ++i) {
-        const notes::NoteBox& box = notes::kNoteBoxes[static_cast<std::size_t>(i)];
-        const int row = box.twin < 0 ? 1 : box.flatFlag ? 2 : 0;
-        out[from + static_cast<std::size_t>(i)] = {kNoteBoxIds[static_cast<std::size_t>(i)], ControlKind::CheckBox,
-                                                   box.caption,
-                                                   kNoteColumnX + kNoteColumnStep * kColumnOfBox[i],
-                                                   groupTop + 12 + 14 * row, kNoteColumnStep, 10, 0};
-    }
-}
 
 constexpr auto kNotesControls = [] {
     std::array<ControlTemplate, 22> c{};
@@ -35,18 +17,6 @@ constexpr auto kNotesControls = [] {
     c[19] = {id::kHiddenNotes, ControlKind::Edit, "", 170, 70, 30, 12, style::kHidden};
     c[20] = {id::kClear, ControlKind::PushButton, "Clear", 210, 70, 50, 14, 0};
     c[21] = {id::kAdd, ControlKind::PushButton, "&Add", 265, 70, 50, 14, 0};
-    return c;
-}();
-
-constexpr auto kAddUserChordControls = [] {
-    std::array<ControlTemplate, 23> c{};
-    c[0] = {-1, ControlKind::Label, "Chord Name", 7, 9, 45, 8, 0};
-    c[1] = {id::kChordName, ControlKind::Edit, "", 55, 7, 160, 12, 0};
-    c[2] = {id::kNotesGroup, ControlKind::GroupBox, "Notes", 7, 25, 308, 58, 0};
-    PutNoteBoxes(c, 3, 25);
-    c[20] = {id::kOk, ControlKind::PushButton, "OK", 155, 91, 50, 14, style::kDefault};
-    c[21] = {id::kClear, ControlKind::PushButton, "&Clear", 210, 91, 50, 14, 0};
-    c[22] = {id::kCancel, ControlKind::PushButton, "Cancel", 265, 91, 50, 14, 0};
     return c;
 }();
 
@@ -60,18 +30,6 @@ constexpr ControlTemplate kChordDirectoryControls[] = {
     {id::kRootDown, ControlKind::PushButton, "&DOWN", 171, 102, 34, 28, 0},
     {-1, ControlKind::Label, "Page", 171, 160, 34, 8, style::kHidden},
     {id::kRootPage, ControlKind::Edit, "", 171, 170, 34, 12, style::kReadOnly | style::kHidden},
-};
-
-constexpr ControlTemplate kUserDirectoryControls[] = {
-    {-1, ControlKind::Label, "Chords", 7, 7, 60, 8, 0},
-    {id::kUserDirList, ControlKind::ListBox, "", 7, 17, 150, 130, style::kSorted},
-    {-1, ControlKind::Label, "Notes", 7, 153, 60, 8, 0},
-    {id::kUserChordNotes, ControlKind::Edit, "", 7, 163, 150, 12, style::kReadOnly},
-    {id::kOk, ControlKind::PushButton, "OK", 165, 17, 50, 14, style::kDefault},
-    {id::kCancel, ControlKind::PushButton, "Cancel", 165, 35, 50, 14, 0},
-    {id::kUserDirAdd, ControlKind::PushButton, "&Add", 165, 70, 50, 14, 0},
-    {id::kUserDirModify, ControlKind::PushButton, "&Modify", 165, 88, 50, 14, 0},
-    {id::kUserDirDelete, ControlKind::PushButton, "&Delete", 165, 106, 50, 14, 0},
 };
 
 // Six columns under "6th" .. "1st", and the tuning's name beside its notes.
@@ -110,9 +68,6 @@ constexpr auto kDiagramControls = [] {
 
 const platform::DialogTemplate kNotesTemplate{"Notes", 322, 90, kNotesControls};
 const platform::DialogTemplate kChordDirectoryTemplate{"Chord Directory", 211, 208, kChordDirectoryControls};
-const platform::DialogTemplate kUserDirectoryTemplate{"User Directory", 222, 183, kUserDirectoryControls};
-const platform::DialogTemplate kAddUserChordTemplate{"Add New Chord to User Directory", 322, 112,
-                                                     kAddUserChordControls};
 const platform::DialogTemplate kDiagramTemplate{"Diagram", 300, 90, kDiagramControls};
 
 }  // namespace dialogs

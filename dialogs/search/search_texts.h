@@ -1,7 +1,5 @@
 #pragma once
-#include <array>
 #include <string>
-#include <vector>
 
 #include "document/search_dialog_port.h"
 #include "engine/pitch.h"
@@ -19,14 +17,5 @@ SheetCaption CaptionForNotes(PitchClassMask mask, const UserDirList& userDir);
 
 // The name of a note in the sharp spelling, as the search pages show it.
 std::string SharpNoteName(PitchClassMask note, bool deutsch);
-
-// The Chord Directory's root steps: a semitone up or down through the twelve roots.
-int RootUp(int rootPage);
-int RootDown(int rootPage);
-// Two characters: "A ", "Bb", ... "G#"; "ZZ" for a value that is no root.
-std::string RootText(int rootPage);
-// The 37 lines in type order. Long names on a root with one spelling are
-// written into g_ChordTypeLongNames and listed from there.
-std::vector<std::string> FillChordList(int rootPage, bool shortNames);
 
 }  // namespace dialogs

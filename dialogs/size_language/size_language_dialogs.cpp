@@ -1,6 +1,6 @@
 #include "dialogs/size_language/size_language_dialogs.h"
 
-#include "dialogs/search/search_templates.h"
+#include "dialogs/size_language/size_language_templates.h"
 
 namespace dialogs {
 

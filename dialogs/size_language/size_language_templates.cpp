@@ -1,5 +1,5 @@
 // The Size and Language dialogs.
-#include "dialogs/search/search_templates.h"
+#include "dialogs/size_language/size_language_templates.h"
 
 namespace dialogs {
 

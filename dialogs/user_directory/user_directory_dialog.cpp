@@ -4,8 +4,8 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 
-#include "dialogs/search/search_templates.h"
 #include "dialogs/user_directory/add_user_chord_dialog.h"
+#include "dialogs/user_directory/user_directory_templates.h"
 #include "platform/dialog_runner.h"
 #include "platform/list_boxes.h"
 #include "platform/qt_text.h"

@@ -14,7 +14,7 @@
 
 #include "app_fixture.h"
 #include "dialogs/options/options_sheet.h"
-#include "dialogs/options/sound_templates.h"
+#include "dialogs/options/options_templates.h"
 #include "document/command_ids.h"
 #include "engine/voicings.h"
 #include "platform/recording_surface.h"

@@ -19,8 +19,8 @@
 #include <QToolButton>
 
 #include "dialogs/options/midi_out_page.h"
+#include "dialogs/options/options_templates.h"
 #include "dialogs/options/sound_page.h"
-#include "dialogs/options/sound_templates.h"
 #include "dialogs/options/tuning_page.h"
 #include "engine/chord_types.h"
 #include "engine/pitch.h"

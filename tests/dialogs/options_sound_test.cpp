@@ -14,7 +14,7 @@
 #include <QScrollBar>
 
 #include "dialogs/options/options_sheet.h"
-#include "dialogs/options/sound_templates.h"
+#include "dialogs/options/options_templates.h"
 #include "document/kvwin_doc.h"
 #include "document/persistent_settings.h"
 #include "engine/chord_types.h"

@@ -18,6 +18,7 @@
 #include "dialogs/search/search_sheet.h"
 #include "dialogs/search/search_templates.h"
 #include "dialogs/user_directory/add_user_chord_dialog.h"
+#include "dialogs/user_directory/user_directory_templates.h"
 #include "platform/scripted_dialog_runner.h"
 #include "platform/text_limit.h"
 #include "tests/document/doc_fixture.h"

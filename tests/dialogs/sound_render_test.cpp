@@ -10,8 +10,8 @@
 #include <QPushButton>
 #include <QToolButton>
 
+#include "dialogs/options/options_templates.h"
 #include "dialogs/options/sound_page.h"
-#include "dialogs/options/sound_templates.h"
 #include "dialogs/options/tuning_page.h"
 #include "engine/chord_types.h"
 #include "platform/property_sheet.h"
