@@ -13,18 +13,18 @@
 
 namespace dialogs {
 
-CCfgOpDevDialog::CCfgOpDevDialog(ports::MidiOutOptions& values, ports::MidiPort* midi, QWidget* parent)
+MidiOutPage::MidiOutPage(ports::MidiOutOptions& values, ports::MidiPort* midi, QWidget* parent)
     : PropertyPage(kMidiOutTemplate, parent), m_values(values), m_midi(midi)
 {
 }
 
-void CCfgOpDevDialog::BindControls()
+void MidiOutPage::BindControls()
 {
     connect(Control<QComboBox>(id::kOutputDevice), &QComboBox::activated, this,
             [this](int index) { OnSelchangeOutputDevice(index); });
 }
 
-bool CCfgOpDevDialog::OnInitDialog()
+bool MidiOutPage::OnInitDialog()
 {
     PropertyPage::OnInitDialog();
     // Listed once: the names in the box and the ids they stand for stay together.
@@ -43,7 +43,7 @@ bool CCfgOpDevDialog::OnInitDialog()
     return true;
 }
 
-void CCfgOpDevDialog::ShowDeviceCaps()
+void MidiOutPage::ShowDeviceCaps()
 {
     auto* features = Control<QListWidget>(id::kFeatures);
     features->clear();
@@ -62,7 +62,7 @@ void CCfgOpDevDialog::ShowDeviceCaps()
         platform::AddString(*features, platform::ToQString(line));
 }
 
-void CCfgOpDevDialog::OnSelchangeOutputDevice(int index)
+void MidiOutPage::OnSelchangeOutputDevice(int index)
 {
     if (index < 0)
         return;

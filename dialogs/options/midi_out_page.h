@@ -14,11 +14,11 @@ namespace dialogs {
 
 // The Options sheet's MIDI Out page: the output device by name, and what the
 // device reports about itself.
-class CCfgOpDevDialog : public platform::PropertyPage {
+class MidiOutPage : public platform::PropertyPage {
     Q_OBJECT
 public:
     // values is the sheet's copy, read after OK or Apply Now; midi may be null.
-    CCfgOpDevDialog(ports::MidiOutOptions& values, ports::MidiPort* midi, QWidget* parent = nullptr);
+    MidiOutPage(ports::MidiOutOptions& values, ports::MidiPort* midi, QWidget* parent = nullptr);
 
     // The device whose capabilities are shown.
     std::uint32_t ShownDevice() const { return m_nDevice; }

@@ -10,7 +10,7 @@
 
 namespace dialogs {
 
-CKvWin32PropertySheet::CKvWin32PropertySheet(const ports::OptionsPreset& preset, ApplyNow applyNow,
+OptionsSheet::OptionsSheet(const ports::OptionsPreset& preset, ApplyNow applyNow,
                                              QWidget* parent)
     : PropertySheet(QStringLiteral("Options"), preset.startPage, false, parent),
       m_values(preset.values),
@@ -18,28 +18,28 @@ CKvWin32PropertySheet::CKvWin32PropertySheet(const ports::OptionsPreset& preset,
 {
     AddPage(new ScratchPadPage(m_values.pad));
     if (preset.allPages)
-        AddPage(new CTuningDialog(m_values.tuning, preset.midi));
+        AddPage(new TuningPage(m_values.tuning, preset.midi));
     AddPage(new HtmlAppletPage(m_values.html));
     AddPage(new DisplayPage(m_values.display));
     if (preset.allPages)
         AddPage(new GeneralPage(m_values.general));
-    AddPage(new CSoundSetDialog(m_values.sound, preset.midi));
-    AddPage(new CCfgOpDevDialog(m_values.midiOut, preset.midi));
+    AddPage(new SoundPage(m_values.sound, preset.midi));
+    AddPage(new MidiOutPage(m_values.midiOut, preset.midi));
 }
 
-ports::OptionsResult CKvWin32PropertySheet::Result(int dialogResult) const
+ports::OptionsResult OptionsSheet::Result(int dialogResult) const
 {
     return {dialogResult == QDialog::Accepted, m_nLastPage, m_values};
 }
 
-void CKvWin32PropertySheet::done(int result)
+void OptionsSheet::done(int result)
 {
     PropertySheet::done(result);
     if (LastActiveIndex() >= 0 && LastActiveIndex() < GetPageCount())
         m_nLastPage = LastActiveIndex();
 }
 
-bool CKvWin32PropertySheet::OnApplyNow()
+bool OptionsSheet::OnApplyNow()
 {
     // The framework has shown why the values were refused; the pages stay modified.
     if (platform::PropertyPage* active = GetActivePage(); active && !active->UpdateData(true))
@@ -59,7 +59,7 @@ bool CKvWin32PropertySheet::OnApplyNow()
 ports::OptionsResult OptionsDialogs::RunOptionsSheet(const ports::OptionsPreset& preset,
                                                      const std::function<void(const ports::OptionsValues&)>& applyNow)
 {
-    CKvWin32PropertySheet sheet(preset, applyNow, m_parent);
+    OptionsSheet sheet(preset, applyNow, m_parent);
     const int result = sheet.DoModal();
     return sheet.Result(result);
 }

@@ -11,12 +11,12 @@ enum OptionsPage { kScratchPadPage, kTuningPage, kHtmlAppletPage, kDisplayPage, 
 
 // The Tools > Options sheet. Its pages edit one copy of the values; Apply Now
 // hands that copy to the document and keeps the sheet open.
-class CKvWin32PropertySheet : public platform::PropertySheet {
+class OptionsSheet : public platform::PropertySheet {
     Q_OBJECT
 public:
     using ApplyNow = std::function<void(const ports::OptionsValues&)>;
 
-    CKvWin32PropertySheet(const ports::OptionsPreset& preset, ApplyNow applyNow, QWidget* parent = nullptr);
+    OptionsSheet(const ports::OptionsPreset& preset, ApplyNow applyNow, QWidget* parent = nullptr);
 
     // What the document takes back after the sheet ran.
     ports::OptionsResult Result(int dialogResult) const;

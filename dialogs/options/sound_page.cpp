@@ -55,12 +55,12 @@ sound::ScrollCode ScrollCodeOf(int action)
 
 }  // namespace
 
-CSoundSetDialog::CSoundSetDialog(ports::SoundOptions& values, ports::MidiPort* midi, QWidget* parent)
+SoundPage::SoundPage(ports::SoundOptions& values, ports::MidiPort* midi, QWidget* parent)
     : PropertyPage(kSoundTemplate, parent), m_values(values), m_midi(midi)
 {
 }
 
-void CSoundSetDialog::BindControls()
+void SoundPage::BindControls()
 {
     for (sound::Bar bar : kBars) {
         QScrollBar* scrollBar = BarOf(bar);
@@ -72,14 +72,14 @@ void CSoundSetDialog::BindControls()
     connect(Control<QPushButton>(id::kTest), &QPushButton::clicked, this, [this] { OnTest(); });
 }
 
-void CSoundSetDialog::DoDataExchange(platform::DataExchange& dx)
+void SoundPage::DoDataExchange(platform::DataExchange& dx)
 {
     dx.Scroll(id::kVelocityBar, m_values.velocity);
     dx.Scroll(id::kSeparationBar, m_values.separation);
     dx.Scroll(id::kDurationBar, m_values.duration);
 }
 
-bool CSoundSetDialog::OnInitDialog()
+bool SoundPage::OnInitDialog()
 {
     auto* combo = Control<QComboBox>(id::kInstrument);
     for (int k = 0; k < engine::kInstrumentCount; ++k)
@@ -103,12 +103,12 @@ bool CSoundSetDialog::OnInitDialog()
     return true;
 }
 
-QScrollBar* CSoundSetDialog::BarOf(sound::Bar bar) const
+QScrollBar* SoundPage::BarOf(sound::Bar bar) const
 {
     return Control<QScrollBar>(IdsOf(bar).bar);
 }
 
-int& CSoundSetDialog::ValueOf(sound::Bar bar)
+int& SoundPage::ValueOf(sound::Bar bar)
 {
     switch (bar) {
     case sound::Bar::Velocity:
@@ -121,7 +121,7 @@ int& CSoundSetDialog::ValueOf(sound::Bar bar)
     return m_values.separation;
 }
 
-void CSoundSetDialog::ShowBar(sound::Bar bar)
+void SoundPage::ShowBar(sound::Bar bar)
 {
     const int value = ValueOf(bar);
     // Inside a notification this sets where the bar ends up.
@@ -129,7 +129,7 @@ void CSoundSetDialog::ShowBar(sound::Bar bar)
     Control<QLabel>(IdsOf(bar).value)->setText(platform::ToQString(sound::BarValueText(bar, value)));
 }
 
-void CSoundSetDialog::OnHScroll(sound::Bar bar, int action)
+void SoundPage::OnHScroll(sound::Bar bar, int action)
 {
     int& value = ValueOf(bar);
     value = sound::StepBar(bar, ScrollCodeOf(action), value, BarOf(bar)->sliderPosition());
@@ -137,7 +137,7 @@ void CSoundSetDialog::OnHScroll(sound::Bar bar, int action)
     SetModified(true);
 }
 
-void CSoundSetDialog::OnDefault()
+void SoundPage::OnDefault()
 {
     m_values.velocity = engine::kVelocityRange.fallback;
     m_values.duration = engine::kDurationRange.fallback;
@@ -150,7 +150,7 @@ void CSoundSetDialog::OnDefault()
     SetModified(true);
 }
 
-void CSoundSetDialog::OnSelchangeInstrument(int index)
+void SoundPage::OnSelchangeInstrument(int index)
 {
     if (index < 0)
         return;
@@ -159,13 +159,13 @@ void CSoundSetDialog::OnSelchangeInstrument(int index)
     SetModified(true);
 }
 
-void CSoundSetDialog::SendProgram(std::optional<std::uint8_t> program) const
+void SoundPage::SendProgram(std::optional<std::uint8_t> program) const
 {
     if (program && m_midi)
         m_midi->ProgramChange(*program);
 }
 
-void CSoundSetDialog::OnTest()
+void SoundPage::OnTest()
 {
     const auto calls = sound::TestChordCalls(m_values.testNotes, m_values.separation);
     SendProgram(m_program.Test());
@@ -174,12 +174,12 @@ void CSoundSetDialog::OnTest()
     document::PlayEvents(*m_midi, calls, m_values.velocity, m_values.duration);
 }
 
-void CSoundSetDialog::OnOK()
+void SoundPage::OnOK()
 {
     SendProgram(m_program.Apply());
 }
 
-void CSoundSetDialog::OnCancel()
+void SoundPage::OnCancel()
 {
     SendProgram(m_program.Cancel());
     m_values.instrument = m_program.Instrument();

@@ -13,11 +13,11 @@ namespace dialogs {
 
 // The Options sheet's Sound page: instrument, velocity, duration and the
 // delay between strings, and a test chord played at once.
-class CSoundSetDialog : public platform::PropertyPage {
+class SoundPage : public platform::PropertyPage {
     Q_OBJECT
 public:
     // values is the sheet's copy, read after OK or Apply Now; midi may be null.
-    CSoundSetDialog(ports::SoundOptions& values, ports::MidiPort* midi, QWidget* parent = nullptr);
+    SoundPage(ports::SoundOptions& values, ports::MidiPort* midi, QWidget* parent = nullptr);
 
     // OK and Apply Now: the output is left playing the instrument applied.
     void OnOK() override;

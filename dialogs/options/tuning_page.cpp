@@ -20,12 +20,12 @@ constexpr int kNameChars = 3;
 
 }  // namespace
 
-CTuningDialog::CTuningDialog(ports::TuningOptions& values, ports::MidiPort* midi, QWidget* parent)
+TuningPage::TuningPage(ports::TuningOptions& values, ports::MidiPort* midi, QWidget* parent)
     : PropertyPage(kTuningTemplate, parent), m_values(values), m_midi(midi)
 {
 }
 
-void CTuningDialog::BindControls()
+void TuningPage::BindControls()
 {
     for (int s = 0; s < 6; ++s) {
         const auto i = static_cast<std::size_t>(s);
@@ -41,7 +41,7 @@ void CTuningDialog::BindControls()
             [this](bool checked) { OnSoundOnAdjust(checked); });
 }
 
-void CTuningDialog::DoDataExchange(platform::DataExchange& dx)
+void TuningPage::DoDataExchange(platform::DataExchange& dx)
 {
     for (std::size_t i = 0; i < 6; ++i) {
         dx.Text(kStringNameIds[i], m_values.stringNames[i]);
@@ -50,7 +50,7 @@ void CTuningDialog::DoDataExchange(platform::DataExchange& dx)
     dx.Check(id::kSoundOnAdjust, m_values.soundOnAdjust);
 }
 
-bool CTuningDialog::OnInitDialog()
+bool TuningPage::OnInitDialog()
 {
     m_state = tuning::TuningState(m_values.stringNames, m_values.stringNotes);
     PropertyPage::OnInitDialog();
@@ -58,7 +58,7 @@ bool CTuningDialog::OnInitDialog()
     return true;
 }
 
-void CTuningDialog::ShowState()
+void TuningPage::ShowState()
 {
     for (std::size_t i = 0; i < 6; ++i)
         Control<QLineEdit>(kStringNameIds[i])->setText(platform::ToQString(m_state.Names()[i]));
@@ -67,7 +67,7 @@ void CTuningDialog::ShowState()
     EnableControl(id::kSetRegular, m_state.RegularEnabled());
 }
 
-void CTuningDialog::SetChanged()
+void TuningPage::SetChanged()
 {
     m_values.stringNames = m_state.Names();
     m_values.stringNotes = m_state.Notes();
@@ -75,13 +75,13 @@ void CTuningDialog::SetChanged()
     SetModified(true);
 }
 
-void CTuningDialog::Play(std::uint8_t note) const
+void TuningPage::Play(std::uint8_t note) const
 {
     if (m_midi)
         m_midi->PlayNote(0, note, m_values.previewVelocity, m_values.previewDuration);
 }
 
-void CTuningDialog::OnVScroll(int stringIndex, bool up)
+void TuningPage::OnVScroll(int stringIndex, bool up)
 {
     m_state.Step(stringIndex, up, g_NoteNames);
     if (m_values.soundOnAdjust)
@@ -90,26 +90,26 @@ void CTuningDialog::OnVScroll(int stringIndex, bool up)
     SetChanged();
 }
 
-void CTuningDialog::OnSetRegular()
+void TuningPage::OnSetRegular()
 {
     m_state.SetRegular(g_NoteNames);
     ShowState();
     SetChanged();
 }
 
-void CTuningDialog::OnSetOpen()
+void TuningPage::OnSetOpen()
 {
     m_state.SetOpen(g_NoteNames);
     ShowState();
     SetChanged();
 }
 
-void CTuningDialog::OnPlayString(int stringIndex)
+void TuningPage::OnPlayString(int stringIndex)
 {
     Play(m_state.Notes()[static_cast<std::size_t>(stringIndex)]);
 }
 
-void CTuningDialog::OnSoundOnAdjust(bool checked)
+void TuningPage::OnSoundOnAdjust(bool checked)
 {
     // Taken by the document only together with a changed tuning.
     m_values.soundOnAdjust = checked ? 1 : 0;

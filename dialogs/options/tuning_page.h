@@ -12,11 +12,11 @@ namespace dialogs {
 // The Options sheet's Tuning page: each open string stepped by its arrows,
 // the regular and the open tunings set by a button, every string heard
 // through the MIDI output.
-class CTuningDialog : public platform::PropertyPage {
+class TuningPage : public platform::PropertyPage {
     Q_OBJECT
 public:
     // values is the sheet's copy, read after OK or Apply Now; midi may be null.
-    CTuningDialog(ports::TuningOptions& values, ports::MidiPort* midi, QWidget* parent = nullptr);
+    TuningPage(ports::TuningOptions& values, ports::MidiPort* midi, QWidget* parent = nullptr);
 
     const tuning::TuningState& State() const { return m_state; }
 

@@ -46,7 +46,7 @@ protected:
 
 using testsupport::Turn;
 
-CKvWin32PropertySheet& AsSheet(platform::Dialog& d)
+OptionsSheet& AsSheet(platform::Dialog& d)
 {
     return testsupport::AsOptionsSheet(d);
 }

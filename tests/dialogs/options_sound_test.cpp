@@ -108,7 +108,7 @@ private:
 
 enum class Step { Test, ApplyNow, Flute, SteelGuitar, Piano, PortB };
 
-void Do(CKvWin32PropertySheet& sheet, Step step)
+void Do(OptionsSheet& sheet, Step step)
 {
     const auto choose = [&](int page, int comboId, int entry) {
         auto* combo = platform::Control<QComboBox>(testsupport::Turn(sheet, page), comboId);

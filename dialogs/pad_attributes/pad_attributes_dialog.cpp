@@ -1,4 +1,4 @@
-#include "dialogs/pad_attributes/attr_spad_dialog.h"
+#include "dialogs/pad_attributes/pad_attributes_dialog.h"
 
 #include <QButtonGroup>
 #include <QLabel>
@@ -8,13 +8,13 @@
 #include <QRadioButton>
 
 #include "dialogs/common/name_validator.h"
-#include "dialogs/pad_attributes/attr_spad_template.h"
+#include "dialogs/pad_attributes/pad_attributes_templates.h"
 #include "platform/qt_text.h"
 #include "platform/up_down.h"
 
 namespace dialogs {
 
-using namespace attr_id;
+using namespace pad_id;
 
 namespace {
 
@@ -36,8 +36,8 @@ void SetSpin(platform::UpDown* spin, int value)
 
 }  // namespace
 
-CAttrSPadDlg::CAttrSPadDlg(const ports::PadAttributesPreset& preset, QWidget* parent)
-    : TemplateDialog(kAttrSPadTemplate, parent)
+PadAttributesDialog::PadAttributesDialog(const ports::PadAttributesPreset& preset, QWidget* parent)
+    : TemplateDialog(kPadAttributesTemplate, parent)
 {
     const ports::PadChordAttributes& v = preset.values;
     for (int s = 0; s < kStrings; ++s)
@@ -56,7 +56,7 @@ CAttrSPadDlg::CAttrSPadDlg(const ports::PadAttributesPreset& preset, QWidget* pa
     m_anXMark = v.marks;
 }
 
-ports::PadChordAttributes CAttrSPadDlg::Values() const
+ports::PadChordAttributes PadAttributesDialog::Values() const
 {
     ports::PadChordAttributes v;
     for (int s = 0; s < kStrings; ++s)
@@ -73,7 +73,7 @@ ports::PadChordAttributes CAttrSPadDlg::Values() const
     return v;
 }
 
-void CAttrSPadDlg::BindControls()
+void PadAttributesDialog::BindControls()
 {
     for (int s = 0; s < kStrings; ++s) {
         connect(Control<QRadioButton>(kNotPlayed[At(s)]), &QRadioButton::clicked, this,
@@ -94,7 +94,7 @@ void CAttrSPadDlg::BindControls()
     }
 }
 
-void CAttrSPadDlg::ExchangeRadios(platform::DataExchange& dx)
+void PadAttributesDialog::ExchangeRadios(platform::DataExchange& dx)
 {
     // The chord keeps the radio indices; saving has nothing to take back.
     for (int s = kStrings - 1; s >= 0; --s) {
@@ -103,7 +103,7 @@ void CAttrSPadDlg::ExchangeRadios(platform::DataExchange& dx)
     }
 }
 
-void CAttrSPadDlg::DoDataExchange(platform::DataExchange& dx)
+void PadAttributesDialog::DoDataExchange(platform::DataExchange& dx)
 {
     dx.Text(kBaseFret, m_nBaseFret);
     dx.MinMaxInt(m_nBaseFret, kMinPadBaseFret, kMaxPadBaseFret);
@@ -123,7 +123,7 @@ void CAttrSPadDlg::DoDataExchange(platform::DataExchange& dx)
         dx.Check(kXMarks[At(s)], m_anXMark[At(s)]);
 }
 
-bool CAttrSPadDlg::OnInitDialog()
+bool PadAttributesDialog::OnInitDialog()
 {
     m_chord.FretsToRadios();
     TemplateDialog::OnInitDialog();
@@ -143,25 +143,25 @@ bool CAttrSPadDlg::OnInitDialog()
     return true;
 }
 
-void CAttrSPadDlg::ShowString(int s)
+void PadAttributesDialog::ShowString(int s)
 {
     Control<QLabel>(kNoteLabels[At(s)])->setText(platform::ToQString(m_chord.NoteLabel(s)));
     Control<QPushButton>(kAccidentals[At(s)])->setText(platform::ToQString(m_chord.AccidentalLabel(s)));
 }
 
-void CAttrSPadDlg::EnableOpenRow(bool enable)
+void PadAttributesDialog::EnableOpenRow(bool enable)
 {
     for (int s = 0; s < kStrings; ++s)
         EnableControl(kPositions[At(s)][0], enable);
 }
 
-void CAttrSPadDlg::OnRadio(int s, int position)
+void PadAttributesDialog::OnRadio(int s, int position)
 {
     m_chord.SetStringFret(s, position);
     ShowString(s);
 }
 
-void CAttrSPadDlg::ToggleStringAccidental(int s)
+void PadAttributesDialog::ToggleStringAccidental(int s)
 {
     if (!m_chord.ToggleAccidental(s))
         return;
@@ -170,7 +170,7 @@ void CAttrSPadDlg::ToggleStringAccidental(int s)
         ShowString(k);
 }
 
-void CAttrSPadDlg::OnChangeBaseFret()
+void PadAttributesDialog::OnChangeBaseFret()
 {
     if (!m_bInitialised)
         return;
@@ -191,13 +191,13 @@ void CAttrSPadDlg::OnChangeBaseFret()
     }
 }
 
-void CAttrSPadDlg::OnOK()
+void PadAttributesDialog::OnOK()
 {
     if (UpdateData(true))
         EndDialog(QDialog::Accepted);
 }
 
-void CAttrSPadDlg::PaintTemplate(QPainter& painter, const QSize& area)
+void PadAttributesDialog::PaintTemplate(QPainter& painter, const QSize& area)
 {
     // The diagram behind the radios, scaled from the template's units.
     const int w = area.width();
@@ -205,15 +205,15 @@ void CAttrSPadDlg::PaintTemplate(QPainter& painter, const QSize& area)
     const int tw = Template().width;
     const int th = Template().height;
     painter.setPen(palette().color(QPalette::WindowText));
-    for (const int u : kAttrGridColumns)
-        painter.drawLine(w * u / tw, h * kAttrGridRows.front() / th, w * u / tw, h * kAttrGridBottom / th);
-    for (const int v : kAttrGridRows)
-        painter.drawLine(w * kAttrGridColumns.front() / tw, h * v / th, w * kAttrGridColumns.back() / tw, h * v / th);
+    for (const int u : kPadGridColumns)
+        painter.drawLine(w * u / tw, h * kPadGridRows.front() / th, w * u / tw, h * kPadGridBottom / th);
+    for (const int v : kPadGridRows)
+        painter.drawLine(w * kPadGridColumns.front() / tw, h * v / th, w * kPadGridColumns.back() / tw, h * v / th);
 }
 
 ports::PadAttributesResult PadAttributesDialogs::RunPadChordAttributes(const ports::PadAttributesPreset& preset)
 {
-    CAttrSPadDlg dialog(preset, m_parent);
+    PadAttributesDialog dialog(preset, m_parent);
     ports::PadAttributesResult result;
     result.ok = dialog.DoModal() == QDialog::Accepted;
     if (result.ok)

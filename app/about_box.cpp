@@ -1,4 +1,4 @@
-#include "app/about_dlg.h"
+#include "app/about_box.h"
 
 #include "app/static_link.h"
 #include "platform/notify_label.h"
@@ -11,12 +11,12 @@ using platform::ControlTemplate;
 namespace style = platform::style;
 
 constexpr ControlTemplate kAboutControls[] = {
-    {CAboutDlg::kIdProductName, ControlKind::Label, "", 10, 10, 130, 8, 0},
-    {CAboutDlg::kIdVersion, ControlKind::Label, "", 10, 20, 160, 8, 0},
-    {CAboutDlg::kIdCopyright, ControlKind::Label, "", 10, 30, 225, 8, 0},
+    {AboutBox::kIdProductName, ControlKind::Label, "", 10, 10, 130, 8, 0},
+    {AboutBox::kIdVersion, ControlKind::Label, "", 10, 20, 160, 8, 0},
+    {AboutBox::kIdCopyright, ControlKind::Label, "", 10, 30, 225, 8, 0},
     {platform::TemplateDialog::kIdOk, ControlKind::PushButton, "OK", 250, 10, 38, 14, style::kDefault},
-    {CAboutDlg::kIdPlatform, ControlKind::Label, "", 37, 107, 215, 8, style::kCenter | style::kNotify},
-    {CAboutDlg::kIdLink, ControlKind::Custom, "www.varnoth.com", 105, 132, 75, 8, 0},
+    {AboutBox::kIdPlatform, ControlKind::Label, "", 37, 107, 215, 8, style::kCenter | style::kNotify},
+    {AboutBox::kIdLink, ControlKind::Custom, "www.varnoth.com", 105, 132, 75, 8, 0},
 };
 
 // Dialog template 100.
@@ -24,9 +24,9 @@ const platform::DialogTemplate kAboutTemplate{"About Tonalith", 300, 150, kAbout
 
 }  // namespace
 
-CAboutDlg::CAboutDlg(QWidget* parent) : TemplateDialog(kAboutTemplate, parent) {}
+AboutBox::AboutBox(QWidget* parent) : TemplateDialog(kAboutTemplate, parent) {}
 
-QWidget* CAboutDlg::CreateCustomControl(const platform::ControlTemplate& control, QWidget* parent)
+QWidget* AboutBox::CreateCustomControl(const platform::ControlTemplate& control, QWidget* parent)
 {
     if (control.id != kIdLink)
         return nullptr;
@@ -34,13 +34,13 @@ QWidget* CAboutDlg::CreateCustomControl(const platform::ControlTemplate& control
     return m_link;
 }
 
-void CAboutDlg::BindControls()
+void AboutBox::BindControls()
 {
     if (auto* platformLine = Control<platform::NotifyLabel>(kIdPlatform))
-        connect(platformLine, &platform::NotifyLabel::clicked, this, &CAboutDlg::OnClickedPlatform);
+        connect(platformLine, &platform::NotifyLabel::clicked, this, &AboutBox::OnClickedPlatform);
 }
 
-bool CAboutDlg::OnInitDialog()
+bool AboutBox::OnInitDialog()
 {
     TemplateDialog::OnInitDialog();
 
@@ -65,13 +65,13 @@ bool CAboutDlg::OnInitDialog()
     return true;
 }
 
-void CAboutDlg::OnClickedPlatform()
+void AboutBox::OnClickedPlatform()
 {
     m_bHideDetail = m_bHideDetail ? 0 : 1;
     ShowPlatform();
 }
 
-void CAboutDlg::ShowPlatform()
+void AboutBox::ShowPlatform()
 {
     std::uint16_t minor = 0;
     const std::string servicePack = app::FormatServicePack(m_osVersion.GetServicePack(minor));

@@ -1,4 +1,4 @@
-#include "dialogs/pad_attributes/attr_spad_logic.h"
+#include "dialogs/pad_attributes/pad_attributes_logic.h"
 
 #include "document/note_boxes.h"
 

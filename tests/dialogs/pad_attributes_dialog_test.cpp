@@ -14,8 +14,8 @@
 #include <QTest>
 #include <QValidator>
 
-#include "dialogs/pad_attributes/attr_spad_dialog.h"
-#include "dialogs/pad_attributes/attr_spad_template.h"
+#include "dialogs/pad_attributes/pad_attributes_dialog.h"
+#include "dialogs/pad_attributes/pad_attributes_templates.h"
 #include "engine/word_table.h"
 #include "platform/scripted_dialog_runner.h"
 #include "platform/template_builder.h"
@@ -27,7 +27,7 @@
 #include "tests/support/qt_print.h"
 
 using namespace dialogs;
-using namespace dialogs::attr_id;
+using namespace dialogs::pad_id;
 using platform::Dialog;
 
 namespace {
@@ -35,7 +35,7 @@ namespace {
 using Radios = std::array<int, 6>;  // string 1 first
 using Texts = std::array<QString, 6>;
 
-struct AttrDialog : DocFixture {
+struct PadAttributesDialogTest : DocFixture {
     void SetUp() override { startDoc(); }
     void TearDown() override
     {
@@ -85,7 +85,7 @@ struct AttrDialog : DocFixture {
     PadAttributesDialogs port;
 };
 
-TEST_F(AttrDialog, OpensOnTheChordAndCancelReturnsNothing)
+TEST_F(PadAttributesDialogTest, OpensOnTheChordAndCancelReturnsNothing)
 {
     AddCMajor();
     doc->m_strPadTitle = "Songbook";
@@ -114,7 +114,7 @@ TEST_F(AttrDialog, OpensOnTheChordAndCancelReturnsNothing)
     EXPECT_FALSE(result.ok);
 }
 
-TEST_F(AttrDialog, TheSpinMovesTheShapeAndKeepsWhatWasTyped)
+TEST_F(PadAttributesDialogTest, TheSpinMovesTheShapeAndKeepsWhatWasTyped)
 {
     AddCMajor();
     const auto result = Run([&](Dialog& d) {
@@ -148,7 +148,7 @@ TEST_F(AttrDialog, TheSpinMovesTheShapeAndKeepsWhatWasTyped)
     EXPECT_EQ(result.values.marks, (std::array<int, 6>{0, 0, 1, 0, 0, 1}));
 }
 
-TEST_F(AttrDialog, TabEntersEachStringOnItsFretAndSpaceKeepsIt)
+TEST_F(PadAttributesDialogTest, TabEntersEachStringOnItsFretAndSpaceKeepsIt)
 {
     AddCMajor();
     const auto result = Run([&](Dialog& d) {
@@ -177,7 +177,7 @@ TEST_F(AttrDialog, TabEntersEachStringOnItsFretAndSpaceKeepsIt)
     EXPECT_EQ(result.values.words, (std::array<std::uint16_t, 8>{1, 1, 0, 2, 3, 21, 0, 0}));
 }
 
-TEST_F(AttrDialog, RadiosSetFretsAndAccidentalsRespell)
+TEST_F(PadAttributesDialogTest, RadiosSetFretsAndAccidentalsRespell)
 {
     ScratchPadChordRow row;
     row.w = {4, 6, 6, 6, 4, 21, 3, 0, 0, 0, 0};  // G# and C# at base fret 3
@@ -201,7 +201,7 @@ TEST_F(AttrDialog, RadiosSetFretsAndAccidentalsRespell)
     EXPECT_EQ(result.values.words, (std::array<std::uint16_t, 8>{4, 6, 6, 4, 21, 21, 3, 0x09}));
 }
 
-TEST_F(AttrDialog, AnImportedRowOnHighFretsOpensWithoutATableError)
+TEST_F(PadAttributesDialogTest, AnImportedRowOnHighFretsOpensWithoutATableError)
 {
     std::vector<std::string> tableErrors;
     auto previous = engine::SetWordTableErrorSink([&](const std::string& m) { tableErrors.push_back(m); });
@@ -222,7 +222,7 @@ TEST_F(AttrDialog, AnImportedRowOnHighFretsOpensWithoutATableError)
     EXPECT_EQ(result.values.words, (std::array<std::uint16_t, 8>{19, 20, 15, 17, 21, 16, 15, 0}));
 }
 
-TEST_F(AttrDialog, ATypedBaseFretAboveTheArrowsMovesTheShape)
+TEST_F(PadAttributesDialogTest, ATypedBaseFretAboveTheArrowsMovesTheShape)
 {
     AddCMajor();
     *doc->m_aScratchPad.At(0, pad::BaseFret) = 3;
@@ -237,7 +237,7 @@ TEST_F(AttrDialog, ATypedBaseFretAboveTheArrowsMovesTheShape)
     EXPECT_EQ(result.values.words, (std::array<std::uint16_t, 8>{13, 14, 13, 15, 16, 21, 13, 0}));
 }
 
-TEST_F(AttrDialog, BadValuesAreRefusedAndChangeNothing)
+TEST_F(PadAttributesDialogTest, BadValuesAreRefusedAndChangeNothing)
 {
     struct Case {
         int id;
@@ -270,7 +270,7 @@ TEST_F(AttrDialog, BadValuesAreRefusedAndChangeNothing)
     }
 }
 
-TEST_F(AttrDialog, TitleLinesHoldTwentyNineCharactersWithoutTheSeparators)
+TEST_F(PadAttributesDialogTest, TitleLinesHoldTwentyNineCharactersWithoutTheSeparators)
 {
     AddCMajor();
     doc->m_astrPadNames[0] = std::string(35, 'n');  // longer than the dialog takes
@@ -308,7 +308,7 @@ TEST_F(AttrDialog, TitleLinesHoldTwentyNineCharactersWithoutTheSeparators)
     EXPECT_EQ(result.values.pageTitle, std::string(40, 'p') + "^~");
 }
 
-TEST_F(AttrDialog, TitleLinesCountCharactersAsTheyAreTyped)
+TEST_F(PadAttributesDialogTest, TitleLinesCountCharactersAsTheyAreTyped)
 {
     AddCMajor();
     const QString clef = QString::fromUcs4(U"\U0001D12B");  // two UTF-16 units

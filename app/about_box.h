@@ -12,10 +12,10 @@ class CStaticLink;
 // The About box: product name, version and copyright from the program's
 // version resource, the platform line (a click shows or hides its details)
 // and the maker's web link.
-class CAboutDlg : public platform::TemplateDialog {
+class AboutBox : public platform::TemplateDialog {
     Q_OBJECT
 public:
-    explicit CAboutDlg(QWidget* parent = nullptr);
+    explicit AboutBox(QWidget* parent = nullptr);
 
     static constexpr int kIdProductName = 1093;
     static constexpr int kIdVersion = 1218;

@@ -4,7 +4,7 @@
 #include "platform/dialog_template.h"
 
 // Template 150, "Scratch Pad Chord Attributes", and its control ids.
-namespace dialogs::attr_id {
+namespace dialogs::pad_id {
 
 inline constexpr int kUpperLine = 1156;
 inline constexpr int kLowerLine = 1157;
@@ -32,16 +32,16 @@ inline constexpr std::array<int, 6> kXMarks = {1202, 1203, 1204, 1205, 1206, 120
 inline constexpr std::array<int, 6> kFingers = {1199, 1197, 1195, 1193, 1191, 1187};
 inline constexpr std::array<int, 6> kFingerSpins = {1200, 1198, 1196, 1194, 1192, 1188};
 
-}  // namespace dialogs::attr_id
+}  // namespace dialogs::pad_id
 
 namespace dialogs {
 
-extern const platform::DialogTemplate kAttrSPadTemplate;
+extern const platform::DialogTemplate kPadAttributesTemplate;
 
 // Where the dialog paints its diagram, in template units: the strings'
 // columns (the 6th first) and the nut and fret lines.
-inline constexpr std::array<int, 6> kAttrGridColumns = {20, 35, 50, 65, 80, 95};
-inline constexpr std::array<int, 5> kAttrGridRows = {138, 158, 178, 198, 218};
-inline constexpr int kAttrGridBottom = 240;
+inline constexpr std::array<int, 6> kPadGridColumns = {20, 35, 50, 65, 80, 95};
+inline constexpr std::array<int, 5> kPadGridRows = {138, 158, 178, 198, 218};
+inline constexpr int kPadGridBottom = 240;
 
 }  // namespace dialogs

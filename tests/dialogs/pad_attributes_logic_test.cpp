@@ -2,7 +2,7 @@
 // moves, labels and spellings, on the standard tuning.
 #include <gtest/gtest.h>
 
-#include "dialogs/pad_attributes/attr_spad_logic.h"
+#include "dialogs/pad_attributes/pad_attributes_logic.h"
 #include "document/pad_attributes_port.h"
 #include "tests/document/doc_fixture.h"
 
@@ -14,7 +14,7 @@ using Frets = std::array<int, 6>;  // string 1 first
 using Radios = std::array<int, 6>;
 using Labels = std::array<std::string, 6>;
 
-struct AttrLogic : DocFixture {
+struct PadAttributesLogic : DocFixture {
     void SetUp() override { startDoc(); }
 
     PadChordEdit Chord(Frets frets, int baseFret, FlatSpellingFlags flags = 0, bool deutsch = false)
@@ -46,7 +46,7 @@ struct AttrLogic : DocFixture {
     }
 };
 
-TEST_F(AttrLogic, RadiosAndLabelsOfAChord)
+TEST_F(PadAttributesLogic, RadiosAndLabelsOfAChord)
 {
     struct Case {
         const char* what;
@@ -81,7 +81,7 @@ TEST_F(AttrLogic, RadiosAndLabelsOfAChord)
     }
 }
 
-TEST_F(AttrLogic, ARadioSetsItsStringsFret)
+TEST_F(PadAttributesLogic, ARadioSetsItsStringsFret)
 {
     struct Case {
         int baseFret;
@@ -105,7 +105,7 @@ TEST_F(AttrLogic, ARadioSetsItsStringsFret)
     }
 }
 
-TEST_F(AttrLogic, TheBaseFretMovesTheShape)
+TEST_F(PadAttributesLogic, TheBaseFretMovesTheShape)
 {
     struct Case {
         const char* what;
@@ -144,7 +144,7 @@ TEST_F(AttrLogic, TheBaseFretMovesTheShape)
     EXPECT_EQ(same.frets, (Frets{0, 1, 0, 2, 3, 21}));
 }
 
-TEST_F(AttrLogic, TypedJumpsThereAndBackKeepEveryFretOnTheNeck)
+TEST_F(PadAttributesLogic, TypedJumpsThereAndBackKeepEveryFretOnTheNeck)
 {
     PadChordEdit chord = Chord({0, 1, 0, 2, 3, 21}, 0);
     chord.ChangeBaseFret(5);
@@ -153,7 +153,7 @@ TEST_F(AttrLogic, TypedJumpsThereAndBackKeepEveryFretOnTheNeck)
         EXPECT_TRUE((fret >= 0 && fret <= 20) || fret == 21) << fret;
 }
 
-TEST_F(AttrLogic, AnAccidentalRespellsEveryStringWithThatNote)
+TEST_F(PadAttributesLogic, AnAccidentalRespellsEveryStringWithThatNote)
 {
     struct Case {
         bool deutsch;

@@ -2,7 +2,7 @@
 #include <array>
 #include <string>
 
-#include "dialogs/pad_attributes/attr_spad_logic.h"
+#include "dialogs/pad_attributes/pad_attributes_logic.h"
 #include "document/pad_attributes_port.h"
 #include "platform/template_dialog.h"
 
@@ -11,10 +11,10 @@ namespace dialogs {
 // Edits one Scratch Pad chord: its frets on a small diagram, the base fret,
 // the spelling of its black-key notes, its two title lines, the pad's page
 // title, and a finger number and an X mark for each string.
-class CAttrSPadDlg : public platform::TemplateDialog {
+class PadAttributesDialog : public platform::TemplateDialog {
     Q_OBJECT
 public:
-    explicit CAttrSPadDlg(const ports::PadAttributesPreset& preset, QWidget* parent = nullptr);
+    explicit PadAttributesDialog(const ports::PadAttributesPreset& preset, QWidget* parent = nullptr);
 
     // The values as OK leaves them.
     ports::PadChordAttributes Values() const;

@@ -1,4 +1,4 @@
-#include "dialogs/pad_attributes/attr_spad_template.h"
+#include "dialogs/pad_attributes/pad_attributes_templates.h"
 
 #include "platform/template_dialog.h"
 
@@ -7,7 +7,7 @@ namespace dialogs {
 using platform::ControlKind;
 using platform::ControlTemplate;
 namespace style = platform::style;
-using namespace attr_id;
+using namespace pad_id;
 
 namespace {
 
@@ -20,10 +20,10 @@ constexpr std::array<int, 6> kPositionTop = {125, 143, 163, 183, 203, 223};
 // Column of string s (0 the 1st) in template units.
 constexpr int StringX(std::size_t s)
 {
-    return kAttrGridColumns[5 - s];
+    return kPadGridColumns[5 - s];
 }
 
-constexpr auto kAttrSPadControls = [] {
+constexpr auto kPadAttributesControls = [] {
     std::array<ControlTemplate, kControlCount> c{};
     std::size_t n = 0;
     c[n++] = {-1, ControlKind::GroupBox, "Page Title", 7, 4, 183, 29, 0};
@@ -84,6 +84,6 @@ constexpr auto kAttrSPadControls = [] {
 
 }  // namespace
 
-const platform::DialogTemplate kAttrSPadTemplate{"Scratch Pad Chord Attributes", 197, 341, kAttrSPadControls};
+const platform::DialogTemplate kPadAttributesTemplate{"Scratch Pad Chord Attributes", 197, 341, kPadAttributesControls};
 
 }  // namespace dialogs
