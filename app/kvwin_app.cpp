@@ -7,18 +7,18 @@
 #include <QFileDialog>
 #include <QPrinter>
 
-#include "app/about_dlg.h"
+#include "app/about_box.h"
 #include "app/doc_commands.h"
 #include "app/frame_ui_port.h"
 #include "app/kvmidi_port.h"
 #include "app/main_frame.h"
 #include "app/screen_port.h"
 #include "app/version.h"
-#include "dialogs/attr_spad_dialog.h"
-#include "dialogs/options_sheet.h"
-#include "dialogs/search_dialogs.h"
-#include "dialogs/size_language_dialogs.h"
-#include "dialogs/user_dir_dialogs.h"
+#include "dialogs/options/options_sheet.h"
+#include "dialogs/pad_attributes/pad_attributes_dialog.h"
+#include "dialogs/search/search_dialogs.h"
+#include "dialogs/size_language/size_language_dialogs.h"
+#include "dialogs/user_directory/user_dir_dialogs.h"
 #include "document/command_ids.h"
 #include "document/kvwin_doc.h"
 #include "platform/dialog_runner.h"
@@ -255,7 +255,7 @@ void CKvwinApp::OnFilePrintSetup()
 
 void CKvwinApp::OnAppAbout()
 {
-    CAboutDlg about(m_pMainFrame.get());
+    AboutBox about(m_pMainFrame.get());
     about.m_osVersion = m_osVersion;
     about.m_dAspectRatio = m_dAspectRatio;
     about.m_strSystemName = m_deps.os->PrettyProductName();

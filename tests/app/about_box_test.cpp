@@ -10,7 +10,7 @@
 #include <QTest>
 #include <QUrl>
 
-#include "app/about_dlg.h"
+#include "app/about_box.h"
 #include "app/static_link.h"
 #include "app/version.h"
 #include "app_fixture.h"
@@ -38,23 +38,23 @@ TEST_F(AboutBoxTest, ShowsTheBuildsVersionAndTogglesThePlatformLine)
     runner.Expect([&](platform::Dialog& d) {
         EXPECT_EQ(d.parentWidget(), &Frame());
         EXPECT_EQ(d.windowTitle(), QStringLiteral("About Tonalith"));
-        EXPECT_EQ(Text(d, CAboutDlg::kIdProductName), QStringLiteral("Tonalith for Linux"));
-        EXPECT_EQ(Text(d, CAboutDlg::kIdVersion),
+        EXPECT_EQ(Text(d, AboutBox::kIdProductName), QStringLiteral("Tonalith for Linux"));
+        EXPECT_EQ(Text(d, AboutBox::kIdVersion),
                   QStringLiteral("Version %1.%2").arg(TONALITH_VERSION_MAJOR).arg(TONALITH_VERSION_MINOR));
-        EXPECT_EQ(Text(d, CAboutDlg::kIdCopyright), QStringLiteral(TONALITH_LEGAL_COPYRIGHT));
-        for (int id : {CAboutDlg::kIdProductName, CAboutDlg::kIdVersion, CAboutDlg::kIdCopyright})
+        EXPECT_EQ(Text(d, AboutBox::kIdCopyright), QStringLiteral(TONALITH_LEGAL_COPYRIGHT));
+        for (int id : {AboutBox::kIdProductName, AboutBox::kIdVersion, AboutBox::kIdCopyright})
             EXPECT_EQ(platform::FindControl(d, id)->font().weight(), QFont::DemiBold) << id;
-        EXPECT_NE(platform::FindControl(d, CAboutDlg::kIdPlatform)->font().weight(), QFont::DemiBold);
+        EXPECT_NE(platform::FindControl(d, AboutBox::kIdPlatform)->font().weight(), QFont::DemiBold);
 
         const QString shortLine =
             QStringLiteral("Platform: ") + QString::fromStdString(platform::QtOsInfo().PrettyProductName());
-        QWidget* platformLine = platform::FindControl(d, CAboutDlg::kIdPlatform);
-        EXPECT_EQ(Text(d, CAboutDlg::kIdPlatform), shortLine);
+        QWidget* platformLine = platform::FindControl(d, AboutBox::kIdPlatform);
+        EXPECT_EQ(Text(d, AboutBox::kIdPlatform), shortLine);
         QTest::mouseClick(platformLine, Qt::LeftButton);
-        EXPECT_EQ(Text(d, CAboutDlg::kIdPlatform), shortLine + QStringLiteral("  Aspect Ratio:1.60"));
+        EXPECT_EQ(Text(d, AboutBox::kIdPlatform), shortLine + QStringLiteral("  Aspect Ratio:1.60"));
         testsupport::ExpectWholeControls(d);
         QTest::mouseClick(platformLine, Qt::LeftButton);
-        EXPECT_EQ(Text(d, CAboutDlg::kIdPlatform), shortLine);
+        EXPECT_EQ(Text(d, AboutBox::kIdPlatform), shortLine);
         platform::PressOk(d);
     });
     QAction* about = Frame().Commands().Action(cmd::AppAbout);
@@ -79,9 +79,9 @@ TEST_F(AboutBoxTest, TheLinkTurnsVisitedOnlyWhenTheDesktopOpensIt)
             return opens;
         });
         runner.Expect([&](platform::Dialog& d) {
-            CStaticLink* link = dynamic_cast<CAboutDlg&>(d).Link();
+            CStaticLink* link = dynamic_cast<AboutBox&>(d).Link();
             ASSERT_NE(link, nullptr);
-            EXPECT_EQ(link, platform::FindControl(d, CAboutDlg::kIdLink));
+            EXPECT_EQ(link, platform::FindControl(d, AboutBox::kIdLink));
             EXPECT_TRUE(link->font().underline());
             EXPECT_EQ(link->cursor().shape(), Qt::PointingHandCursor);
             EXPECT_EQ(link->palette().color(QPalette::WindowText), blue);
@@ -111,7 +111,7 @@ TEST_F(AboutBoxTest, TabReachesTheLinkAndSpaceOpensIt)
         ASSERT_TRUE(testsupport::Activate(d));
         platform::FindControl(d, platform::TemplateDialog::kIdOk)->setFocus();
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        ASSERT_EQ(QApplication::focusWidget(), dynamic_cast<CAboutDlg&>(d).Link());
+        ASSERT_EQ(QApplication::focusWidget(), dynamic_cast<AboutBox&>(d).Link());
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
         EXPECT_EQ(opened, std::vector<QUrl>{QUrl(QStringLiteral("http://www.varnoth.com"))});
         EXPECT_TRUE(d.isVisible()) << "Space opens the link, not OK";

@@ -18,8 +18,8 @@
 #include <QTest>
 
 #include "app_fixture.h"
-#include "dialogs/dialog_templates.h"
-#include "dialogs/search_sheet.h"
+#include "dialogs/search/search_sheet.h"
+#include "dialogs/search/search_templates.h"
 #include "document/command_ids.h"
 #include "platform/scripted_dialog_runner.h"
 #include "support/offline_synth.h"

@@ -14,8 +14,8 @@
 #include <QTabWidget>
 
 #include "app_fixture.h"
-#include "dialogs/attr_spad_template.h"
-#include "dialogs/dialog_templates.h"
+#include "dialogs/pad_attributes/pad_attributes_templates.h"
+#include "dialogs/user_directory/user_directory_templates.h"
 #include "document/command_ids.h"
 #include "platform/dialog_fit.h"
 #include "platform/property_sheet.h"
@@ -166,7 +166,7 @@ TEST_F(DialogsFitTheScreen, TheScratchPadChordAttributes)
     runner.Expect([&](Dialog& d) {
         ExpectFits(d);
         // The lowest controls are still there to reach: focused, they scroll into view.
-        auto* finger = platform::Control<QLineEdit>(d, dialogs::attr_id::kFingers[0]);
+        auto* finger = platform::Control<QLineEdit>(d, dialogs::pad_id::kFingers[0]);
         ASSERT_NE(finger, nullptr);
         finger->setFocus();
         QCoreApplication::processEvents();

@@ -17,8 +17,8 @@
 #include <QScreen>
 
 #include "app_fixture.h"
-#include "dialogs/dialog_templates.h"
-#include "dialogs/search_sheet.h"
+#include "dialogs/search/search_sheet.h"
+#include "dialogs/search/search_templates.h"
 #include "document/command_ids.h"
 #include "document/html_page.h"
 #include "document/memory_settings_store.h"

@@ -12,9 +12,8 @@
 #include <QTabWidget>
 
 #include "app_fixture.h"
-#include "dialogs/options_sheet.h"
-#include "dialogs/options_templates.h"
-#include "dialogs/sound_templates.h"
+#include "dialogs/options/options_sheet.h"
+#include "dialogs/options/options_templates.h"
 #include "document/command_ids.h"
 #include "document/persistent_settings.h"
 #include "kvmidi/clock.h"
@@ -48,7 +47,7 @@ protected:
 
 using testsupport::Turn;
 
-CKvWin32PropertySheet& AsSheet(platform::Dialog& d)
+OptionsSheet& AsSheet(platform::Dialog& d)
 {
     return testsupport::AsOptionsSheet(d);
 }

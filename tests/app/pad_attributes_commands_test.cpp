@@ -12,8 +12,8 @@
 
 #include "app_fixture.h"
 #include "choose_path.h"
-#include "dialogs/attr_spad_dialog.h"
-#include "dialogs/attr_spad_template.h"
+#include "dialogs/pad_attributes/pad_attributes_dialog.h"
+#include "dialogs/pad_attributes/pad_attributes_templates.h"
 #include "document/command_ids.h"
 #include "document/persistent_settings.h"
 #include "platform/recording_surface.h"
@@ -24,7 +24,7 @@
 
 namespace {
 
-using namespace dialogs::attr_id;
+using namespace dialogs::pad_id;
 
 constexpr const char* kMarkChordToEdit =
     "To edit the attribute of the chord\nyou must mark the whole chord.\n"

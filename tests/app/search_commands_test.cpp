@@ -16,10 +16,10 @@
 #include <QTest>
 
 #include "app_fixture.h"
-#include "dialogs/chord_directory_dialog.h"
-#include "dialogs/dialog_templates.h"
-#include "dialogs/diagram_widget.h"
-#include "dialogs/search_sheet.h"
+#include "dialogs/search/chord_directory_dialog.h"
+#include "dialogs/search/diagram_widget.h"
+#include "dialogs/search/search_sheet.h"
+#include "dialogs/search/search_templates.h"
 #include "document/command_ids.h"
 #include "platform/scripted_dialog_runner.h"
 #include "view/kvwin_view.h"

@@ -16,7 +16,7 @@
 
 #include "app/kvwin_bar.h"
 #include "app_fixture.h"
-#include "dialogs/dialog_templates.h"
+#include "dialogs/size_language/size_language_templates.h"
 #include "document/command_ids.h"
 #include "engine/chord_types.h"
 #include "platform/dialog.h"

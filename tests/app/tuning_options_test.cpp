@@ -13,8 +13,8 @@
 #include <QToolButton>
 
 #include "app_fixture.h"
-#include "dialogs/options_sheet.h"
-#include "dialogs/sound_templates.h"
+#include "dialogs/options/options_sheet.h"
+#include "dialogs/options/options_templates.h"
 #include "document/command_ids.h"
 #include "engine/voicings.h"
 #include "platform/recording_surface.h"

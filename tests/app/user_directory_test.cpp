@@ -22,8 +22,8 @@
 
 #include "app_fixture.h"
 #include "tests/support/active_window.h"
-#include "dialogs/dialog_templates.h"
-#include "dialogs/search_sheet.h"
+#include "dialogs/search/search_sheet.h"
+#include "dialogs/user_directory/user_directory_templates.h"
 #include "document/command_ids.h"
 #include "view/kvwin_view.h"
 

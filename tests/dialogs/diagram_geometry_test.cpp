@@ -3,8 +3,8 @@
 #include <QImage>
 #include <QPainter>
 
-#include "dialogs/diagram_geometry.h"
-#include "dialogs/diagram_widget.h"
+#include "dialogs/search/diagram_geometry.h"
+#include "dialogs/search/diagram_widget.h"
 #include "engine/voicings.h"
 #include "tests/support/qt_print.h"
 

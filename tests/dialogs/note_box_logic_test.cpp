@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "dialogs/note_box_logic.h"
+#include "dialogs/common/note_box_logic.h"
 
 using dialogs::NoteBoxLogic;
 

@@ -18,10 +18,10 @@
 #include <QTest>
 #include <QToolButton>
 
-#include "dialogs/midi_out_page.h"
-#include "dialogs/sound_page.h"
-#include "dialogs/sound_templates.h"
-#include "dialogs/tuning_page.h"
+#include "dialogs/options/midi_out_page.h"
+#include "dialogs/options/options_templates.h"
+#include "dialogs/options/sound_page.h"
+#include "dialogs/options/tuning_page.h"
 #include "engine/chord_types.h"
 #include "engine/pitch.h"
 #include "platform/scripted_dialog_runner.h"
@@ -44,9 +44,9 @@ struct OptionsPages : ::testing::Test {
     FakeMidi midi;
     ports::OptionsValues values;
     std::unique_ptr<platform::PropertySheet> sheet;
-    CTuningDialog* tuning = nullptr;
-    CSoundSetDialog* sound = nullptr;
-    CCfgOpDevDialog* midiOut = nullptr;
+    TuningPage* tuning = nullptr;
+    SoundPage* sound = nullptr;
+    MidiOutPage* midiOut = nullptr;
 
     void SetUp() override
     {
@@ -69,9 +69,9 @@ struct OptionsPages : ::testing::Test {
     void Open(Page page)
     {
         sheet = std::make_unique<platform::PropertySheet>(QStringLiteral("Options"), static_cast<int>(page));
-        tuning = new CTuningDialog(values.tuning, &midi);
-        sound = new CSoundSetDialog(values.sound, &midi);
-        midiOut = new CCfgOpDevDialog(values.midiOut, &midi);
+        tuning = new TuningPage(values.tuning, &midi);
+        sound = new SoundPage(values.sound, &midi);
+        midiOut = new MidiOutPage(values.midiOut, &midi);
         sheet->AddPage(tuning);
         sheet->AddPage(sound);
         sheet->AddPage(midiOut);

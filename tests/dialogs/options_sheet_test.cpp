@@ -16,8 +16,8 @@
 #include <QTest>
 #include <QToolButton>
 
-#include "dialogs/options_sheet.h"
-#include "dialogs/options_templates.h"
+#include "dialogs/options/options_sheet.h"
+#include "dialogs/options/options_templates.h"
 #include "document/options_dialog_port.h"
 #include "platform/scripted_dialog_runner.h"
 #include "platform/up_down.h"
@@ -34,7 +34,7 @@ namespace {
 
 using testsupport::Turn;
 
-CKvWin32PropertySheet& AsSheet(Dialog& d)
+OptionsSheet& AsSheet(Dialog& d)
 {
     return testsupport::AsOptionsSheet(d);
 }
@@ -61,7 +61,7 @@ struct OptionsSheetTest : DocFixture {
         EXPECT_EQ(runner.dialogsLeftOpen, 0);
         DocFixture::TearDown();
     }
-    std::vector<QString> Captions(const CKvWin32PropertySheet& sheet) const
+    std::vector<QString> Captions(const OptionsSheet& sheet) const
     {
         std::vector<QString> captions;
         for (int i = 0; i < sheet.Tabs()->count(); ++i)

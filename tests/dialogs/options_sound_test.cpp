@@ -13,8 +13,8 @@
 #include <QPushButton>
 #include <QScrollBar>
 
-#include "dialogs/options_sheet.h"
-#include "dialogs/sound_templates.h"
+#include "dialogs/options/options_sheet.h"
+#include "dialogs/options/options_templates.h"
 #include "document/kvwin_doc.h"
 #include "document/persistent_settings.h"
 #include "engine/chord_types.h"
@@ -108,7 +108,7 @@ private:
 
 enum class Step { Test, ApplyNow, Flute, SteelGuitar, Piano, PortB };
 
-void Do(CKvWin32PropertySheet& sheet, Step step)
+void Do(OptionsSheet& sheet, Step step)
 {
     const auto choose = [&](int page, int comboId, int entry) {
         auto* combo = platform::Control<QComboBox>(testsupport::Turn(sheet, page), comboId);

@@ -13,11 +13,12 @@
 #include <QTabWidget>
 #include <QTest>
 
-#include "dialogs/add_user_chord_dialog.h"
-#include "dialogs/chord_directory_dialog.h"
-#include "dialogs/dialog_templates.h"
-#include "dialogs/search_dialogs.h"
-#include "dialogs/search_sheet.h"
+#include "dialogs/search/chord_directory_dialog.h"
+#include "dialogs/search/search_dialogs.h"
+#include "dialogs/search/search_sheet.h"
+#include "dialogs/search/search_templates.h"
+#include "dialogs/user_directory/add_user_chord_dialog.h"
+#include "dialogs/user_directory/user_directory_templates.h"
 #include "platform/scripted_dialog_runner.h"
 #include "platform/text_limit.h"
 #include "tests/document/doc_fixture.h"

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "dialogs/search_texts.h"
+#include "dialogs/search/chord_directory_logic.h"
+#include "dialogs/search/search_texts.h"
 #include "engine/chord_types.h"
 
 namespace {

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "dialogs/size_language_dialogs.h"
+#include "dialogs/size_language/size_language_dialogs.h"
 #include "tests/support/template_layout.h"
 
 namespace {

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "dialogs/sound_logic.h"
+#include "dialogs/options/sound_logic.h"
 #include "res/string_table.h"
 #include "tests/support/general_midi_names.h"
 

@@ -10,9 +10,9 @@
 #include <QPushButton>
 #include <QToolButton>
 
-#include "dialogs/sound_page.h"
-#include "dialogs/sound_templates.h"
-#include "dialogs/tuning_page.h"
+#include "dialogs/options/options_templates.h"
+#include "dialogs/options/sound_page.h"
+#include "dialogs/options/tuning_page.h"
 #include "engine/chord_types.h"
 #include "platform/property_sheet.h"
 #include "platform/up_down.h"
@@ -69,7 +69,7 @@ std::vector<double> TestOnThePage(ports::SoundOptions values, int entry)
 {
     RenderedOutput out(0);
     platform::PropertySheet sheet(QStringLiteral("Options"));
-    auto* page = new CSoundSetDialog(values, &out.port);
+    auto* page = new SoundPage(values, &out.port);
     sheet.AddPage(page);
     sheet.Create();
     if (entry >= 0) {
@@ -124,7 +124,7 @@ TEST_F(SoundRender, ATuningSteppedOnThePageSoundsTheNewPitch)
         values.previewVelocity = 100;
         values.previewDuration = 2000;
         platform::PropertySheet sheet(QStringLiteral("Options"));
-        auto* page = new CTuningDialog(values, &out.port);
+        auto* page = new TuningPage(values, &out.port);
         sheet.AddPage(page);
         sheet.Create();
         auto* arrows = page->Control<platform::UpDown>(kStringArrowIds[static_cast<std::size_t>(row.stringIndex)]);

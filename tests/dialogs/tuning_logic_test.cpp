@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "dialogs/tuning_logic.h"
+#include "dialogs/options/tuning_logic.h"
 #include "engine/chord_types.h"
 #include "engine/pitch.h"
 

@@ -6,8 +6,8 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "dialogs/dialog_templates.h"
-#include "dialogs/user_dir_dialogs.h"
+#include "dialogs/user_directory/user_dir_dialogs.h"
+#include "dialogs/user_directory/user_directory_templates.h"
 #include "platform/dialog.h"
 #include "engine/chord_names.h"
 #include "platform/scripted_dialog_runner.h"

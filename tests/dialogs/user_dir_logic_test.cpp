@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "dialogs/name_validator.h"
-#include "dialogs/user_dir_logic.h"
+#include "dialogs/common/name_validator.h"
+#include "dialogs/user_directory/user_dir_logic.h"
 
 using namespace dialogs;
 

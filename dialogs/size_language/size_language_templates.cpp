@@ -1,0 +1,35 @@
+// The Size and Language dialogs.
+#include "dialogs/size_language/size_language_templates.h"
+
+namespace dialogs {
+
+using platform::ControlKind;
+using platform::ControlTemplate;
+namespace style = platform::style;
+
+namespace {
+
+constexpr ControlTemplate kSizeControls[] = {
+    {-1, ControlKind::GroupBox, "Chords per row", 7, 7, 110, 78, 0},
+    {id::kThreePerRow, ControlKind::RadioButton, "3", 22, 22, 40, 10, style::kGroup},
+    {id::kFourPerRow, ControlKind::RadioButton, "4", 22, 37, 40, 10, 0},
+    {id::kFivePerRow, ControlKind::RadioButton, "5", 22, 52, 40, 10, 0},
+    {id::kSixPerRow, ControlKind::RadioButton, "6", 22, 67, 40, 10, 0},
+    {id::kOk, ControlKind::PushButton, "OK", 124, 7, 50, 14, style::kDefault | style::kGroup},
+    {id::kCancel, ControlKind::PushButton, "Cancel", 124, 25, 50, 14, 0},
+};
+
+constexpr ControlTemplate kLanguageControls[] = {
+    {-1, ControlKind::GroupBox, "German Note symbols", 7, 7, 118, 81, 0},
+    {id::kGermanNotes, ControlKind::CheckBox, "Select", 17, 24, 60, 10, 0},
+    {-1, ControlKind::Label, "Ab->As, A#->Ais,Bb->B, B->H etc.", 17, 44, 100, 20, style::kWrap},
+    {id::kOk, ControlKind::PushButton, "OK", 131, 7, 48, 14, style::kDefault},
+    {id::kCancel, ControlKind::PushButton, "Cancel", 131, 25, 48, 14, 0},
+};
+
+}  // namespace
+
+const platform::DialogTemplate kSizeTemplate{"Size", 181, 92, kSizeControls};
+const platform::DialogTemplate kLanguageTemplate{"Language", 186, 95, kLanguageControls};
+
+}  // namespace dialogs
