@@ -1,5 +1,6 @@
 #include "platform/dialog_keys.h"
 
+#include <span>
 #include <vector>
 
 #include <QAbstractButton>
@@ -55,101 +56,71 @@ private:
     QButtonGroup& m_group;
 };
 
-class ScrollBarKeys : public QObject {
-public:
-    explicit ScrollBarKeys(QScrollBar& bar) : QObject(&bar), m_bar(bar) { bar.installEventFilter(this); }
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (watched != &m_bar || event->type() != QEvent::KeyPress || !m_bar.isEnabled())
-            return QObject::eventFilter(watched, event);
-        const auto* key = static_cast<QKeyEvent*>(event);
-        if (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier))
-            return false;
-        QAbstractSlider::SliderAction action = QAbstractSlider::SliderNoAction;
-        switch (key->key()) {
-        case Qt::Key_Left:
-        case Qt::Key_Up:
-            action = QAbstractSlider::SliderSingleStepSub;
-            break;
-        case Qt::Key_Right:
-        case Qt::Key_Down:
-            action = QAbstractSlider::SliderSingleStepAdd;
-            break;
-        case Qt::Key_PageUp:
-            action = QAbstractSlider::SliderPageStepSub;
-            break;
-        case Qt::Key_PageDown:
-            action = QAbstractSlider::SliderPageStepAdd;
-            break;
-        case Qt::Key_Home:
-            action = QAbstractSlider::SliderToMinimum;
-            break;
-        case Qt::Key_End:
-            action = QAbstractSlider::SliderToMaximum;
-            break;
-        default:
-            return false;
-        }
-        m_bar.triggerAction(action);
-        return true;
-    }
-
-private:
-    QScrollBar& m_bar;
+struct KeyAction {
+    int key;
+    QAbstractSlider::SliderAction action;
 };
 
+constexpr KeyAction kScrollBarKeys[] = {
+    {Qt::Key_Left, QAbstractSlider::SliderSingleStepSub},  {Qt::Key_Up, QAbstractSlider::SliderSingleStepSub},
+    {Qt::Key_Right, QAbstractSlider::SliderSingleStepAdd}, {Qt::Key_Down, QAbstractSlider::SliderSingleStepAdd},
+    {Qt::Key_PageUp, QAbstractSlider::SliderPageStepSub},  {Qt::Key_PageDown, QAbstractSlider::SliderPageStepAdd},
+    {Qt::Key_Home, QAbstractSlider::SliderToMinimum},      {Qt::Key_End, QAbstractSlider::SliderToMaximum},
+};
+
+// The least value is at the top: up is towards it.
+constexpr KeyAction kInvertedSliderKeys[] = {
+    {Qt::Key_Up, QAbstractSlider::SliderSingleStepSub},
+    {Qt::Key_Down, QAbstractSlider::SliderSingleStepAdd},
+    {Qt::Key_PageUp, QAbstractSlider::SliderPageStepSub},
+    {Qt::Key_PageDown, QAbstractSlider::SliderPageStepAdd},
+};
+
+// Sends the keys of its table through triggerAction, as the arrows do.
 class SliderKeys : public QObject {
 public:
-    explicit SliderKeys(QSlider& slider) : QObject(&slider), m_slider(slider) { slider.installEventFilter(this); }
+    SliderKeys(QAbstractSlider& slider, std::span<const KeyAction> keys, bool invertedVerticalOnly)
+        : QObject(&slider), m_slider(slider), m_keys(keys), m_bInvertedVerticalOnly(invertedVerticalOnly)
+    {
+        slider.installEventFilter(this);
+    }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
         if (watched != &m_slider || event->type() != QEvent::KeyPress || !m_slider.isEnabled()
-            || m_slider.orientation() != Qt::Vertical || !m_slider.invertedAppearance())
+            || (m_bInvertedVerticalOnly
+                && (m_slider.orientation() != Qt::Vertical || !m_slider.invertedAppearance())))
             return QObject::eventFilter(watched, event);
         const auto* key = static_cast<QKeyEvent*>(event);
         if (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier))
             return false;
-        // The least value is at the top: up is towards it.
-        QAbstractSlider::SliderAction action = QAbstractSlider::SliderNoAction;
-        switch (key->key()) {
-        case Qt::Key_Up:
-            action = QAbstractSlider::SliderSingleStepSub;
-            break;
-        case Qt::Key_Down:
-            action = QAbstractSlider::SliderSingleStepAdd;
-            break;
-        case Qt::Key_PageUp:
-            action = QAbstractSlider::SliderPageStepSub;
-            break;
-        case Qt::Key_PageDown:
-            action = QAbstractSlider::SliderPageStepAdd;
-            break;
-        default:
-            return false;
+        for (const KeyAction& k : m_keys) {
+            if (k.key == key->key()) {
+                m_slider.triggerAction(k.action);
+                return true;
+            }
         }
-        m_slider.triggerAction(action);
-        return true;
+        return false;
     }
 
 private:
-    QSlider& m_slider;
+    QAbstractSlider& m_slider;
+    std::span<const KeyAction> m_keys;
+    bool m_bInvertedVerticalOnly;
 };
 
 }  // namespace
 
 void TakeKeys(QSlider& slider)
 {
-    new SliderKeys(slider);
+    new SliderKeys(slider, kInvertedSliderKeys, true);
 }
 
 void TakeKeys(QScrollBar& bar)
 {
     bar.setFocusPolicy(Qt::TabFocus);
-    new ScrollBarKeys(bar);
+    new SliderKeys(bar, kScrollBarKeys, false);
 }
 
 void KeepTabStopOnChecked(QButtonGroup& group)
