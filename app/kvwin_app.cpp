@@ -70,7 +70,19 @@ bool CKvwinApp::InitInstance()
 {
     // Common controls and GDI+ need no starting here.
     m_strHelpFile = app::HelpFilePath(platform::ToUtf8(QCoreApplication::applicationFilePath()));
+    SetApplicationIdentity();
+    CreateMissingSettingsAndMidi();
 
+    if (!CreateDocumentAndFrame())
+        return false;
+
+    m_osVersion.Detect();
+    ReadScreenSize();
+    return ShowPlatformVerdict();
+}
+
+void CKvwinApp::SetApplicationIdentity()
+{
     // Settings live under the company's name and the application's title.
     QCoreApplication::setOrganizationName(QStringLiteral("Varnoth"));
     QCoreApplication::setApplicationName(QStringLiteral("Tonalith"));
@@ -79,6 +91,10 @@ bool CKvwinApp::InitInstance()
     // desktop matches the windows to the menu entry by its name.
     QApplication::setWindowIcon(res::LoadIcon(res::IDR_MAINFRAME));
     QGuiApplication::setDesktopFileName(QStringLiteral(TONALITH_APP_ID));
+}
+
+void CKvwinApp::CreateMissingSettingsAndMidi()
+{
     if (!m_deps.settings) {
         m_pOwnSettings = std::make_unique<platform::QtSettingsStore>();
         m_deps.settings = m_pOwnSettings.get();
@@ -87,13 +103,10 @@ bool CKvwinApp::InitInstance()
         m_pOwnMidi = std::make_unique<CKvMidiPort>();
         m_deps.midi = m_pOwnMidi.get();
     }
+}
 
-    if (!CreateDocumentAndFrame())
-        return false;
-
-    m_osVersion.Detect();
-    ReadScreenSize();
-
+bool CKvwinApp::ShowPlatformVerdict()
+{
     const app::PlatformVerdict verdict = app::CheckPlatform(m_osVersion, m_deps.servicePackText);
     for (const std::string& message : verdict.messages)
         m_pMainFrame->ShowMessageBox(message, ports::MessageIcon::None);
@@ -104,11 +117,31 @@ bool CKvwinApp::InitInstance()
 // new document, the view's first update, then the window is shown.
 bool CKvwinApp::CreateDocumentAndFrame()
 {
+    CreateFrameAndPorts();
+    CreateDocument();
+    RouteEngineMessages();
+    ConnectFrameToDocument();
+    CreateView();
+    if (!m_pMainFrame->OnCreate())
+        return false;
+    ConnectCommandTables();
+    m_pDocument->OnNewDocument();
+    UpdateViewFirstTime();
+    m_pMainFrame->ActivateFrame();
+    return true;
+}
+
+void CKvwinApp::CreateFrameAndPorts()
+{
     m_pMainFrame = std::make_unique<CMainFrame>(*m_deps.settings);
     m_pUiPort = std::make_unique<CFrameUiPort>(*m_pMainFrame);
     CMainFrame* frame = m_pMainFrame.get();
     m_pScreenPort = std::make_unique<CScreenPort>(*m_deps.screen, [frame] { return frame->View() != nullptr; });
+}
 
+void CKvwinApp::CreateDocument()
+{
+    CMainFrame* frame = m_pMainFrame.get();
     CKvwinDoc::Ports ports;
     ports.ui = m_pUiPort.get();
     ports.midi = m_deps.midi;
@@ -127,37 +160,43 @@ bool CKvwinApp::CreateDocumentAndFrame()
     m_pFileDialogs = std::make_unique<platform::QtFileDialogs>(frame);
     ports.fileDialogs = m_pFileDialogs.get();
     m_pDocument = std::make_unique<CKvwinDoc>(ports);
+}
 
+void CKvwinApp::RouteEngineMessages()
+{
+    CMainFrame* frame = m_pMainFrame.get();
     m_previousWordTableSink = engine::SetWordTableErrorSink(
         [frame](const std::string& message) { frame->ShowMessageBox(message, ports::MessageIcon::None); });
 #ifndef NDEBUG
     document::SetDrawingErrorSink([](const std::string& text) { qDebug().noquote() << platform::ToQString(text); });
 #endif
+}
 
-    frame->SetDocument(m_pDocument.get());
-    frame->SetHelpFile(m_strHelpFile);
-    frame->SetHelpRouter([this](std::uintptr_t data, unsigned command) { WinHelp(data, command); });
-    CreateView();
-    if (!frame->OnCreate())
-        return false;
+void CKvwinApp::ConnectFrameToDocument()
+{
+    m_pMainFrame->SetDocument(m_pDocument.get());
+    m_pMainFrame->SetHelpFile(m_strHelpFile);
+    m_pMainFrame->SetHelpRouter([this](std::uintptr_t data, unsigned command) { WinHelp(data, command); });
+}
 
+void CKvwinApp::ConnectCommandTables()
+{
     RegisterDocumentCommands(m_docCommands, *m_pDocument);
     RegisterAppCommands();
-    frame->Commands().SetTarget(platform::Route::Document, &m_docCommands);
-    frame->Commands().SetTarget(platform::Route::Application, &m_appCommands);
+    m_pMainFrame->Commands().SetTarget(platform::Route::Document, &m_docCommands);
+    m_pMainFrame->Commands().SetTarget(platform::Route::Application, &m_appCommands);
+}
 
-    m_pDocument->OnNewDocument();
-
-    // The view's first update: it takes the frame's faces, still empty, so it
-    // draws with "Arial" and gives the frame "Arial" until the settings load.
+void CKvwinApp::UpdateViewFirstTime()
+{
+    // It takes the frame's faces, still empty, so it draws with "Arial" and
+    // gives the frame "Arial" until the settings load.
+    CMainFrame* frame = m_pMainFrame.get();
     view::ViewFaces faces{frame->m_strChordHeaderFont, frame->m_strNoteFont, frame->m_strPadTitleFont};
     m_pView->OnInitialUpdate(faces, m_deps.fonts);
     frame->m_strChordHeaderFont = faces.header;
     frame->m_strNoteFont = faces.note;
     frame->m_strPadTitleFont = faces.padTitle;
-
-    frame->ActivateFrame();
-    return true;
 }
 
 void CKvwinApp::CreateView()

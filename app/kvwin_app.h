@@ -83,8 +83,19 @@ public:
     void OnAppAbout();
 
 private:
+    // Start-up steps, in the order InitInstance runs them.
+    void SetApplicationIdentity();
+    void CreateMissingSettingsAndMidi();
     bool CreateDocumentAndFrame();
+    bool ShowPlatformVerdict();
+    // The wiring steps of CreateDocumentAndFrame, in its order.
+    void CreateFrameAndPorts();
+    void CreateDocument();
+    void RouteEngineMessages();
+    void ConnectFrameToDocument();
     void CreateView();
+    void ConnectCommandTables();
+    void UpdateViewFirstTime();
     void RegisterAppCommands();
     void ReadScreenSize();
 

@@ -114,7 +114,26 @@ void CKvwinDoc::ApplyOptions(const ports::OptionsValues& values)
     PersistentSettings& frame = *m_pMainFrame;
     bool redraw = false;
 
-    const ports::ScratchPadOptions& pad = values.pad;
+    ApplyScratchPadOptions(values.pad, frame);
+    // Scratch Pad mode has neither the Tuning nor the General page.
+    if (m_bScratchPadMode)
+        redraw = true;
+    else if (ApplyTuningOptions(values.tuning))
+        redraw = true;
+    ApplyHtmlOptions(values.html, frame);
+    if (ApplyDisplayOptions(values.display))
+        redraw = true;
+    if (!m_bScratchPadMode && ApplyGeneralOptions(values.general, frame))
+        redraw = true;
+    ApplySoundOptions(values.sound);
+    ApplyMidiOutOptions(values.midiOut, frame);
+
+    if (redraw)
+        m_ports.ui->UpdateAllViews();
+}
+
+void CKvwinDoc::ApplyScratchPadOptions(const ports::ScratchPadOptions& pad, PersistentSettings& frame)
+{
     frame.m_nPgtitle = pad.showPageTitle;
     frame.m_nChdtitle = pad.defaultChordTitles;
     frame.m_nChtitleTop = pad.titleAtBottom == 0 ? 1 : 0;
@@ -123,25 +142,27 @@ void CKvwinDoc::ApplyOptions(const ports::OptionsValues& values)
         for (int row = 0; row < std::min(m_nPadCount, int{pad::kMaxChords}); ++row)
             *m_aScratchPad.At(static_cast<std::uint16_t>(row), pad::NameShown) = shown;
     }
+}
 
-    if (m_bScratchPadMode) {
-        redraw = true;
-    } else if (values.tuning.tuningChanged) {
-        // From the notes: a name may be spelled flat, which the name table cannot read back.
-        m_awTuning = engine::TuningMasks(values.tuning.stringNotes);
-        m_abTuningNotes = values.tuning.stringNotes;
-        m_nSnotes = values.tuning.soundOnAdjust;
-        BuildFretboardNotes();
-        UpdateStatusLine();
-        if (m_nVoicingCount != 0) {
-            FindVoicings(m_wChordMask);
-            redraw = true;
-        } else if (!m_bChordDisplay) {
-            redraw = true;
-        }
+bool CKvwinDoc::ApplyTuningOptions(const ports::TuningOptions& tuning)
+{
+    if (!tuning.tuningChanged)
+        return false;
+    // From the notes: a name may be spelled flat, which the name table cannot read back.
+    m_awTuning = engine::TuningMasks(tuning.stringNotes);
+    m_abTuningNotes = tuning.stringNotes;
+    m_nSnotes = tuning.soundOnAdjust;
+    BuildFretboardNotes();
+    UpdateStatusLine();
+    if (m_nVoicingCount != 0) {
+        FindVoicings(m_wChordMask);
+        return true;
     }
+    return !m_bChordDisplay;
+}
 
-    const ports::HtmlOptions& html = values.html;
+void CKvwinDoc::ApplyHtmlOptions(const ports::HtmlOptions& html, PersistentSettings& frame)
+{
     frame.m_nBgcol = SettingFromColour(html.background);
     frame.m_nTxtcol = SettingFromColour(html.text);
     frame.m_nApplfont = html.appletFont;
@@ -150,8 +171,11 @@ void CKvwinDoc::ApplyOptions(const ports::OptionsValues& values)
     frame.m_nApplLmgn = html.leftMargin;
     frame.m_nApplRwsep = html.rowSeparation;
     frame.m_nApplShrinkPrt = html.shrinkToA4;
+}
 
-    const ports::DisplayOptions& display = values.display;
+bool CKvwinDoc::ApplyDisplayOptions(const ports::DisplayOptions& display)
+{
+    bool redraw = false;
     if (display.notesOnFrets != m_nNotefret) {
         ClearSelectionRects();
         m_nNotefret = display.notesOnFrets;
@@ -164,47 +188,52 @@ void CKvwinDoc::ApplyOptions(const ports::OptionsValues& values)
         if (m_mark.Shown())
             m_mark.Clear();
     }
+    return redraw;
+}
 
-    if (!m_bScratchPadMode) {
-        const ports::GeneralOptions& general = values.general;
-        if ((general.reducedSpan != 0) != IsReducedSpan()) {
-            ToggleReducedSpan(true);
-            redraw = true;
-        }
-        if (general.includeHistory != frame.m_bIncHis || general.historySize != frame.m_nHisBufSz) {
-            if (!general.includeHistory)
-                ResetHistory();
-            frame.m_bIncHis = general.includeHistory;
-            frame.m_nHisBufSz = general.historySize;
-            if (general.includeHistory)
-                TrimHistory(false);
-        }
+bool CKvwinDoc::ApplyGeneralOptions(const ports::GeneralOptions& general, PersistentSettings& frame)
+{
+    bool redraw = false;
+    if ((general.reducedSpan != 0) != IsReducedSpan()) {
+        ToggleReducedSpan(true);
+        redraw = true;
     }
-
-    const ports::SoundOptions& sound = values.sound;
-    if (sound.velocity != m_nVelocity || sound.duration != m_nDuration || sound.separation != m_nStrumDelay
-        || sound.instrument != m_nInstrument) {
-        m_nVelocity = sound.velocity;
-        m_nDuration = sound.duration;
-        m_nStrumDelay = sound.separation;
-        if (sound.instrument != m_nInstrument) {
-            m_nInstrument = sound.instrument;
-            // With nothing open the library keeps the program for the next
-            // open; the start-up box has said why there is no sound.
-            const std::uint32_t program = m_ports.midi->ProgramChange(GetMidiProgram());
-            if (program != ports::kMidiNotOpen)
-                ShowMidiError(document::MidiProgramChangeErrorText(program));
-        }
+    if (general.includeHistory != frame.m_bIncHis || general.historySize != frame.m_nHisBufSz) {
+        if (!general.includeHistory)
+            ResetHistory();
+        frame.m_bIncHis = general.includeHistory;
+        frame.m_nHisBufSz = general.historySize;
+        if (general.includeHistory)
+            TrimHistory(false);
     }
+    return redraw;
+}
 
-    if (values.midiOut.device != frame.m_strMidiOutName) {
-        frame.m_strMidiOutName = values.midiOut.device;
-        FindMidiOutDevice();
-        // The library sends the instrument again after the open.
-        m_ports.midi->Close();
-        ShowMidiOpened(m_ports.midi->Open(m_nMidiDevice), 0);
+void CKvwinDoc::ApplySoundOptions(const ports::SoundOptions& sound)
+{
+    if (sound.velocity == m_nVelocity && sound.duration == m_nDuration && sound.separation == m_nStrumDelay
+        && sound.instrument == m_nInstrument)
+        return;
+    m_nVelocity = sound.velocity;
+    m_nDuration = sound.duration;
+    m_nStrumDelay = sound.separation;
+    if (sound.instrument != m_nInstrument) {
+        m_nInstrument = sound.instrument;
+        // With nothing open the library keeps the program for the next
+        // open; the start-up box has said why there is no sound.
+        const std::uint32_t program = m_ports.midi->ProgramChange(GetMidiProgram());
+        if (program != ports::kMidiNotOpen)
+            ShowMidiError(document::MidiProgramChangeErrorText(program));
     }
+}
 
-    if (redraw)
-        m_ports.ui->UpdateAllViews();
+void CKvwinDoc::ApplyMidiOutOptions(const ports::MidiOutOptions& midiOut, PersistentSettings& frame)
+{
+    if (midiOut.device == frame.m_strMidiOutName)
+        return;
+    frame.m_strMidiOutName = midiOut.device;
+    FindMidiOutDevice();
+    // The library sends the instrument again after the open.
+    m_ports.midi->Close();
+    ShowMidiOpened(m_ports.midi->Open(m_nMidiDevice), 0);
 }

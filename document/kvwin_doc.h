@@ -23,6 +23,13 @@ class FileDialogPort;
 class UserDirDialogPort;
 struct OptionsPreset;
 struct OptionsValues;
+struct ScratchPadOptions;
+struct TuningOptions;
+struct HtmlOptions;
+struct DisplayOptions;
+struct GeneralOptions;
+struct SoundOptions;
+struct MidiOutOptions;
 class SizeLanguageDialogPort;
 class PadAttributesDialogPort;
 struct PadAttributesPreset;
@@ -316,6 +323,15 @@ private:
     void ShowHistoryEntry(int position);
     void ReadUserDirectory();
     void WriteUserDirectory();
+    // One per Options page, in the order ApplyOptions runs them; true when
+    // the views must be drawn again.
+    void ApplyScratchPadOptions(const ports::ScratchPadOptions& pad, PersistentSettings& frame);
+    bool ApplyTuningOptions(const ports::TuningOptions& tuning);
+    void ApplyHtmlOptions(const ports::HtmlOptions& html, PersistentSettings& frame);
+    bool ApplyDisplayOptions(const ports::DisplayOptions& display);
+    bool ApplyGeneralOptions(const ports::GeneralOptions& general, PersistentSettings& frame);
+    void ApplySoundOptions(const ports::SoundOptions& sound);
+    void ApplyMidiOutOptions(const ports::MidiOutOptions& midiOut, PersistentSettings& frame);
 
     Ports m_ports;
     PersistentSettings* m_pMainFrame = nullptr;
