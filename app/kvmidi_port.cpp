@@ -39,7 +39,6 @@ std::uint32_t CKvMidiPort::Open(std::uint32_t deviceId)
 {
     // Closed first, so that no result of the open before comes under the new count.
     Close();
-    ++m_opens;
     const std::uint32_t result = kvmidi::KvMidiOpen(deviceId);
     m_bOpening = result == kvmidi::kOpening;
     return result;

@@ -33,10 +33,8 @@ constexpr CopiedSetting kCopiedSettings[] = {
     {&PersistentSettings::m_nUdirLoc, &CKvwinDoc::m_nUdirLoc, true},
 };
 
-int inRangeOr(int value, int lo, int hi, int fallback)
-{
-    return value >= lo && value <= hi ? value : fallback;
-}
+// An on/off setting; anything else reads as off.
+constexpr engine::SettingRange kSwitchRange{0, 1, 0};
 
 }  // namespace
 
@@ -72,9 +70,9 @@ void CKvwinDoc::InitDocument(PersistentSettings& frame)
     m_nVelocity = engine::kVelocityRange.OrFallback(m_nVelocity);
     m_nDuration = engine::kDurationRange.OrFallback(m_nDuration);
     m_nStrumDelay = engine::kStrumDelayRange.OrFallback(m_nStrumDelay);
-    m_nSnotes = inRangeOr(m_nSnotes, 0, 1, 0);
-    m_nNotefret = inRangeOr(m_nNotefret, 0, 1, 0);
-    m_nNocol = inRangeOr(m_nNocol, 0, 1, 0);
+    m_nSnotes = kSwitchRange.OrFallback(m_nSnotes);
+    m_nNotefret = kSwitchRange.OrFallback(m_nNotefret);
+    m_nNocol = kSwitchRange.OrFallback(m_nNocol);
     if (m_nGraphx != 16 && m_nGraphx != 32)
         m_nGraphx = 32;
 

@@ -6,7 +6,7 @@ namespace document {
 
 int StringNote(std::uint8_t openNote, int fret)
 {
-    return fret < 0 || fret > 20 ? 0 : openNote + fret;
+    return fret < 0 || fret >= kFretNotPlayed ? 0 : openNote + fret;
 }
 
 StrumSlots StrumOrder(const ChordFrets& frets, const engine::TuningNotes& tuning, bool fromSixth)

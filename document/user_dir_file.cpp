@@ -244,9 +244,7 @@ UserDirResult SaveUserDirectory(UserDirState& state)
         theirs = state.m_listRead;
         break;
     case FileRead::Read:
-        if (!document::UserMayWrite(*target))
-            return UserDirResult::FileError;
-        break;
+        break;  // whether the user may write it, the save itself checks
     }
     // An emptied list is written too, so deleted chords stay deleted.
     UserDirList merged = MergeUserDirLists(state.m_listRead, ours, theirs);

@@ -101,19 +101,19 @@ void TemplateDialog::FitToScreen()
 
     m_contents = new TemplateArea(this, [this](QPainter& painter, const QSize& area) { PaintTemplate(painter, area); });
     m_contents->setFixedSize(natural);
-    const QString ok = QString::number(kIdOk);
-    const QString cancel = QString::number(kIdCancel);
     std::vector<QWidget*> pinned;
+    for (QWidget* button : {static_cast<QWidget*>(OkButton()), static_cast<QWidget*>(CancelButton())}) {
+        if (button)
+            pinned.push_back(button);
+    }
     // In child order, which is the stacking order; the focus chain stays the window's.
     const QObjectList children = this->children();
     for (QObject* child : children) {
         auto* w = qobject_cast<QWidget*>(child);
         if (!w || w == m_contents || w->isWindow())
             continue;
-        if (w->objectName() == ok || w->objectName() == cancel) {
-            pinned.push_back(w);
+        if (std::find(pinned.begin(), pinned.end(), w) != pinned.end())
             continue;
-        }
         const bool hidden = w->isHidden();
         w->setParent(m_contents);
         w->setHidden(hidden);

@@ -1,9 +1,11 @@
 #pragma once
+#include "platform/template_dialog.h"
 
-// The control ids every dialog shares.
+// The control ids every dialog shares: the ones the template dialog itself
+// knows its buttons by.
 namespace dialogs::id {
 
-inline constexpr int kOk = 1;
-inline constexpr int kCancel = 2;
+inline constexpr int kOk = platform::TemplateDialog::kIdOk;
+inline constexpr int kCancel = platform::TemplateDialog::kIdCancel;
 
 }  // namespace dialogs::id

@@ -18,8 +18,9 @@ void NoteBoxLogic::EnableUnchecked(bool enable)
         if (m_lock & kNotesFixed)
             m_enabled[static_cast<std::size_t>(i)] = false;
         else if (!Checked(i)) {
-            // Preset notes keep one spelling per key, as they came.
-            const bool twinTicked = (m_lock & kNotesPreset) && Twin(i) >= 0 && Checked(Twin(i));
+            // The search sheet and preset notes keep one spelling per key.
+            const bool twinTicked = (m_rules == Rules::SearchSheet || (m_lock & kNotesPreset)) && Twin(i) >= 0
+                && Checked(Twin(i));
             m_enabled[static_cast<std::size_t>(i)] = enable && MayTick(i) && !twinTicked;
         }
     }
@@ -81,14 +82,7 @@ void NoteBoxLogic::Toggle(int index, bool checked)
             EnableUnchecked(false);
     } else if (m_count == 6) {
         m_count = 5;
-        if (m_rules == Rules::UserDirectory) {
-            EnableUnchecked(true);
-        } else {
-            for (int i = 0; i < kNoteBoxCount; ++i) {
-                if (!Checked(i))
-                    m_enabled[static_cast<std::size_t>(i)] = !(Twin(i) >= 0 && Checked(Twin(i)));
-            }
-        }
+        EnableUnchecked(true);
     } else if (m_count > 0) {
         --m_count;
     }
