@@ -192,11 +192,19 @@ bool CMainFrame::CreateStatusBar()
     m_wndStatusBar->addWidget(idle, 1);
     m_pPane1 = AddPane(m_wndStatusBar, new StatusPane(m_wndStatusBar), QStringLiteral("pane1"));
     m_pPane2 = AddPane(m_wndStatusBar, new StatusPane(m_wndStatusBar), QStringLiteral("pane2"));
+    QList<QWidget*> panes{m_pPane1, m_pPane2};
     // No portable way to read the lock keys: the indicators keep their room but stay blank.
     for (const auto& [name, id] : {std::pair{"indicatorCaps", cmd::IndicatorCaps},
                                    std::pair{"indicatorNum", cmd::IndicatorNum},
                                    std::pair{"indicatorScrl", cmd::IndicatorScrl}})
-        AddPane(m_wndStatusBar, new QLabel(m_wndStatusBar), QString::fromLatin1(name), ToQString(res::LoadString(id)));
+        panes.append(AddPane(m_wndStatusBar, new QLabel(m_wndStatusBar), QString::fromLatin1(name),
+                             ToQString(res::LoadString(id))));
+    // A passing message (a menu prompt, a status tip) has the whole line;
+    // the panes come back as they were when it clears.
+    connect(m_wndStatusBar, &QStatusBar::messageChanged, this, [panes](const QString& message) {
+        for (QWidget* pane : panes)
+            pane->setVisible(message.isEmpty());
+    });
     setStatusBar(m_wndStatusBar);
     return true;
 }

@@ -1,13 +1,20 @@
-// The status line in a narrow main window: it never holds the window wide.
-// CTest also runs these on a 1280 x 1024 screen at 100 % and at 200 %.
+// The status line in a narrow main window: it never holds the window wide,
+// and a passing message has the whole line. CTest also runs these on a
+// 1280 x 1024 screen at 100 % and at 200 %.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
+#include <vector>
 
+#include <QAction>
 #include <QCoreApplication>
 #include <QHelpEvent>
 #include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
 #include <QScreen>
+#include <QSizeGrip>
 #include <QStatusBar>
 #include <QToolTip>
 
@@ -25,6 +32,13 @@ qreal ExpectedScale()
     const double factor = qEnvironmentVariable("QT_SCALE_FACTOR").toDouble(&ok);
     return ok ? factor : 1.0;
 }
+
+struct PaneState {
+    QString text;
+    bool visible;
+    QRect geometry;
+    bool operator==(const PaneState&) const = default;
+};
 
 class StatusLineRoom : public AppFixture {
 public:
@@ -73,6 +87,27 @@ public:
         QCoreApplication::processEvents();
         QCoreApplication::processEvents();
     }
+
+    // Where the status bar draws its message: from 6 pixels in to the size
+    // grip or, 2 pixels before it, the first permanent pane on show.
+    int MessageRoom()
+    {
+        int right = Bar().width() - 12;
+        if (auto* grip = Bar().findChild<QSizeGrip*>(); grip && grip->isVisible())
+            right = grip->x();
+        for (QLabel* pane : Bar().findChildren<QLabel*>())
+            if (pane->objectName() != QStringLiteral("pane0") && pane->isVisible())
+                right = std::min(right, pane->x() - 2);
+        return right - 6;
+    }
+
+    std::vector<PaneState> Panes()
+    {
+        std::vector<PaneState> panes;
+        for (QLabel* pane : Bar().findChildren<QLabel*>())
+            panes.push_back({pane->text(), pane->isVisible(), pane->geometry()});
+        return panes;
+    }
 };
 
 TEST_F(StatusLineRoom, TheWindowNarrowsToItsFirstStartWidthWhateverTheChordName)
@@ -110,6 +145,35 @@ TEST_F(StatusLineRoom, APaneCutShortShowsWhatFitsAndItsWholeTextAsTooltip)
     EXPECT_TRUE(QToolTip::isVisible());
     EXPECT_EQ(QToolTip::text(), title.text());
     QToolTip::hideText();
+}
+
+TEST_F(StatusLineRoom, EveryMenuPromptHasTheWholeLineAndThePanesComeBackAfterIt)
+{
+    ShowWidestBuiltInName();
+    Frame().resize(kFirstStartWidth, Frame().height());
+    Settle();
+    const std::vector<PaneState> before = Panes();
+    const QFontMetrics metrics = Bar().fontMetrics();
+    int prompts = 0;
+    for (QAction* title : Frame().menuBar()->actions()) {
+        for (QAction* item : title->menu()->actions()) {
+            if (item->isSeparator() || item->statusTip().isEmpty())
+                continue;
+            SCOPED_TRACE(item->statusTip().toStdString());
+            ++prompts;
+            // As a menu shows the prompt of the item under the pointer.
+            item->showStatusText(Frame().menuBar());
+            ASSERT_EQ(Bar().currentMessage(), item->statusTip());
+            EXPECT_GE(MessageRoom(), metrics.horizontalAdvance(item->statusTip()));
+        }
+    }
+    EXPECT_GT(prompts, 0);
+
+    QStatusTipEvent gone{QString()};
+    QCoreApplication::sendEvent(Frame().menuBar(), &gone);
+    Settle();
+    EXPECT_EQ(Bar().currentMessage(), QString());
+    EXPECT_EQ(Panes(), before);
 }
 
 }  // namespace
