@@ -20,18 +20,16 @@
 
 #include "app_fixture.h"
 #include "dialogs/user_directory/add_user_chord_dialog.h"
+#include "document/persistent_settings.h"
 #include "engine/chord_names.h"
+#include "support/display_scale.h"
 
 namespace {
 
-constexpr int kFirstStartWidth = 490;
+using testsupport::ExpectedScale;
 
-qreal ExpectedScale()
-{
-    bool ok = false;
-    const double factor = qEnvironmentVariable("QT_SCALE_FACTOR").toDouble(&ok);
-    return ok ? factor : 1.0;
-}
+// The window's width at the first start: 490 pixels.
+constexpr int kFirstStartWidth = WindowRect{}.right - WindowRect{}.left;
 
 struct PaneState {
     QString text;
