@@ -5,7 +5,11 @@
 #include <QStyle>
 #include <QToolTip>
 
-StatusPane::StatusPane(QWidget* parent) : QLabel(parent) {}
+StatusPane::StatusPane(QWidget* parent) : QLabel(parent)
+{
+    // Chord names are shown as written, never read as markup.
+    setTextFormat(Qt::PlainText);
+}
 
 QSize StatusPane::minimumSizeHint() const
 {

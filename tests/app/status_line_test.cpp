@@ -145,6 +145,17 @@ TEST_F(StatusLineRoom, APaneCutShortShowsWhatFitsAndItsWholeTextAsTooltip)
     QToolTip::hideText();
 }
 
+// A user may name a chord with angle brackets; the pane shows the name as
+// it was typed, markup and all.
+TEST_F(StatusLineRoom, AChordNameIsShownAsWrittenNotReadAsMarkup)
+{
+    Doc().m_strChordTitle = "<i>Am7</i>";
+    Doc().UpdateStatusLine();
+    Settle();
+    QLabel& title = Pane("pane1");
+    EXPECT_GE(title.width(), title.fontMetrics().horizontalAdvance(title.text()));
+}
+
 TEST_F(StatusLineRoom, EveryMenuPromptHasTheWholeLineAndThePanesComeBackAfterIt)
 {
     ShowWidestBuiltInName();
