@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <map>
 #include <set>
+#include <utility>
 
 #include <QAction>
 #include <QApplication>
@@ -19,6 +20,7 @@
 
 #include "app/kvwin_bar.h"
 #include "app/startup_checks.h"
+#include "app/status_pane.h"
 #include "document/command_ids.h"
 #include "document/kvwin_doc.h"
 #include "document/screen_metrics.h"
@@ -66,9 +68,10 @@ ToolbarLook ReadToolbarLook()
     return {res::ToolbarMetricsForDpi(dpi.GetClassDpiX()), resolution ? resolution->devicePixelRatio : 1.0};
 }
 
-QLabel* AddPane(QStatusBar* bar, const QString& name, const QString& sizeText = {})
+// A pane right of the message area; sizeText, when given, is the text whose
+// room it keeps.
+QLabel* AddPane(QStatusBar* bar, QLabel* pane, const QString& name, const QString& sizeText = {})
 {
-    auto* pane = new QLabel(bar);
     pane->setObjectName(name);
     if (!sizeText.isEmpty())
         pane->setMinimumWidth(pane->fontMetrics().horizontalAdvance(sizeText) + 8);
@@ -187,12 +190,21 @@ bool CMainFrame::CreateStatusBar()
     auto* idle = new QLabel(ToQString(res::LoadString(res::AFX_IDS_IDLEMESSAGE)), m_wndStatusBar);
     idle->setObjectName(QStringLiteral("pane0"));
     m_wndStatusBar->addWidget(idle, 1);
-    m_pPane1 = AddPane(m_wndStatusBar, QStringLiteral("pane1"));
-    m_pPane2 = AddPane(m_wndStatusBar, QStringLiteral("pane2"));
+    m_pPane1 = AddPane(m_wndStatusBar, new StatusPane(m_wndStatusBar), QStringLiteral("pane1"));
+    m_pPane2 = AddPane(m_wndStatusBar, new StatusPane(m_wndStatusBar), QStringLiteral("pane2"));
+    QList<QWidget*> panes{m_pPane1, m_pPane2};
     // No portable way to read the lock keys: the indicators keep their room but stay blank.
-    AddPane(m_wndStatusBar, QStringLiteral("indicatorCaps"), ToQString(res::LoadString(cmd::IndicatorCaps)));
-    AddPane(m_wndStatusBar, QStringLiteral("indicatorNum"), ToQString(res::LoadString(cmd::IndicatorNum)));
-    AddPane(m_wndStatusBar, QStringLiteral("indicatorScrl"), ToQString(res::LoadString(cmd::IndicatorScrl)));
+    for (const auto& [name, id] : {std::pair{"indicatorCaps", cmd::IndicatorCaps},
+                                   std::pair{"indicatorNum", cmd::IndicatorNum},
+                                   std::pair{"indicatorScrl", cmd::IndicatorScrl}})
+        panes.append(AddPane(m_wndStatusBar, new QLabel(m_wndStatusBar), QString::fromLatin1(name),
+                             ToQString(res::LoadString(id))));
+    // A passing message (a menu prompt, a status tip) has the whole line;
+    // the panes come back as they were when it clears.
+    connect(m_wndStatusBar, &QStatusBar::messageChanged, this, [panes](const QString& message) {
+        for (QWidget* pane : panes)
+            pane->setVisible(message.isEmpty());
+    });
     setStatusBar(m_wndStatusBar);
     return true;
 }

@@ -15,11 +15,11 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QRadioButton>
-#include <QScrollBar>
 #include <QSlider>
 
 #include "engine/muldiv.h"
 #include "platform/dialog_keys.h"
+#include "platform/dialog_scroll_bar.h"
 #include "platform/list_boxes.h"
 #include "platform/notify_label.h"
 #include "platform/up_down.h"
@@ -93,7 +93,7 @@ QWidget* MakeControl(const ControlTemplate& c, QWidget& host, const TemplateBuil
         return combo;
     }
     case ControlKind::ScrollBar: {
-        auto* bar = new QScrollBar(vertical ? Qt::Vertical : Qt::Horizontal, &host);
+        auto* bar = new DialogScrollBar(vertical ? Qt::Vertical : Qt::Horizontal, &host);
         TakeKeys(*bar);
         return bar;
     }

@@ -20,19 +20,14 @@
 #include "platform/dialog_fit.h"
 #include "platform/property_sheet.h"
 #include "platform/template_builder.h"
+#include "support/display_scale.h"
 #include "support/view_points.h"
 #include "view/kvwin_view.h"
 
 namespace {
 
 using platform::Dialog;
-
-qreal ExpectedScale()
-{
-    bool ok = false;
-    const double factor = qEnvironmentVariable("QT_SCALE_FACTOR").toDouble(&ok);
-    return ok ? factor : 1.0;
-}
+using testsupport::ExpectedScale;
 
 std::string Describe(const QRect& r)
 {

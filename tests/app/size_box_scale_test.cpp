@@ -10,19 +10,15 @@
 
 #include "app/kvwin_bar.h"
 #include "app_fixture.h"
+#include "support/display_scale.h"
 
 namespace {
+
+using testsupport::ExpectedScale;
 
 // The display scale is QT_SCALE_FACTOR's, read once when the program starts:
 // CTest runs this program once per scale (1, 1.25, 1.5 and 2).
 class SizeBoxScale : public AppFixture {};
-
-qreal ExpectedScale()
-{
-    bool ok = false;
-    const double factor = qEnvironmentVariable("QT_SCALE_FACTOR").toDouble(&ok);
-    return ok ? factor : 1.0;
-}
 
 TEST_F(SizeBoxScale, TheSizeBoxShowsItsWidestEntry)
 {

@@ -2,13 +2,16 @@
 // through their widgets, on a MIDI library that records what it is sent.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <climits>
+#include <map>
 #include <memory>
 #include <vector>
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -37,6 +40,20 @@ using Call = FakeMidi::Call;
 using Calls = std::vector<Call>;
 
 namespace {
+
+// How many pixels of the outer two rows and columns, where a focus frame
+// is drawn, differ between two pictures of one control.
+int EdgePixelsChanged(const QImage& a, const QImage& b)
+{
+    if (a.size() != b.size())
+        return a.width() * a.height();
+    int changed = 0;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x)
+            if (std::min({x, y, a.width() - 1 - x, a.height() - 1 - y}) < 2 && a.pixel(x, y) != b.pixel(x, y))
+                ++changed;
+    return changed;
+}
 
 enum Page { TuningTab, SoundTab, MidiOutTab };
 
@@ -354,6 +371,29 @@ TEST_F(OptionsPages, EveryBarIsReachedByTabAndMovedByItsKeys)
         EXPECT_EQ(*r.value, from) << r.bar;
     }
     EXPECT_TRUE(ApplyEnabled());
+}
+
+// A keyboard user sees which bar the arrows move: reached by Tab, a bar
+// shows a focus frame along its edge, and loses it when Tab moves on.
+TEST_F(OptionsPages, ABarReachedByTabShowsAFocusFrame)
+{
+    Open(SoundTab);
+    ASSERT_TRUE(testsupport::Activate(*sheet));
+    sound->Control(id::kInstrument)->setFocus();
+    const int ids[] = {id::kVelocityBar, id::kDurationBar, id::kSeparationBar};
+    std::map<int, QImage> unfocused;
+    for (int id : ids)
+        unfocused[id] = Bar(id)->grab().toImage();
+    for (int id : ids) {
+        QScrollBar* bar = Bar(id);
+        for (int tabs = 0; tabs < 10 && QApplication::focusWidget() != bar; ++tabs)
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        ASSERT_EQ(QApplication::focusWidget(), bar) << id;
+        EXPECT_GT(EdgePixelsChanged(bar->grab().toImage(), unfocused[id]), 0) << id;
+        QTest::keyClick(bar, Qt::Key_Tab);
+        ASSERT_NE(QApplication::focusWidget(), bar) << id;
+        EXPECT_EQ(EdgePixelsChanged(bar->grab().toImage(), unfocused[id]), 0) << id;
+    }
 }
 
 TEST_F(OptionsPages, DefaultSetsTheDefaultSoundAndSendsItOnTest)
