@@ -7,6 +7,9 @@ BUILD ?= build
 WERROR ?= OFF
 # Where make install puts the program.
 PREFIX ?= /usr/local
+# Who make package names as the package's maintainer, as Name <address>;
+# empty for the vendor.
+MAINTAINER ?=
 
 .PHONY: setup build run test sanitize-test release bench clean install package
 
@@ -41,12 +44,17 @@ release: setup
 install: build
 	cmake --install $(BUILD) --prefix $(PREFIX)
 
-# A Debian package of the program, left in $(BUILD).
-package: build
-	cd $(BUILD) && cpack -G DEB
+# A Debian package of the program alone, without the tests and benchmarks,
+# built in a folder of its own and left there.
+package: setup
+	cmake -S . -B build-package -DCMAKE_BUILD_TYPE=Release -DTONALITH_TESTS=OFF -DTONALITH_BENCHMARKS=OFF \
+	  -DTONALITH_WERROR=$(WERROR) -DTONALITH_MAINTAINER="$(MAINTAINER)"
+	cmake --build build-package -j $(JOBS)
+	rm -f build-package/*.deb
+	cd build-package && cpack -G DEB
 
 bench: build
 	@for b in $(BUILD)/benchmarks/*_bench; do echo "== $$b"; $$b; done
 
 clean:
-	rm -rf $(BUILD) build-asan build-release
+	rm -rf $(BUILD) build-asan build-release build-package

@@ -69,7 +69,6 @@ CKvwinApp::~CKvwinApp()
 bool CKvwinApp::InitInstance()
 {
     // Common controls and GDI+ need no starting here.
-    m_strHelpFile = app::HelpFilePath(platform::ToUtf8(QCoreApplication::applicationFilePath()));
     SetApplicationIdentity();
     CreateMissingSettingsAndMidi();
 
@@ -175,7 +174,6 @@ void CKvwinApp::RouteEngineMessages()
 void CKvwinApp::ConnectFrameToDocument()
 {
     m_pMainFrame->SetDocument(m_pDocument.get());
-    m_pMainFrame->SetHelpFile(m_strHelpFile);
     m_pMainFrame->SetHelpRouter([this](std::uintptr_t data, unsigned command) { WinHelp(data, command); });
 }
 

@@ -74,7 +74,6 @@ public:
     platform::CommandMap& AppCommands() { return m_appCommands; }
     const COSVersion& OsVersion() const { return m_osVersion; }
     double AspectRatio() const { return m_dAspectRatio; }
-    const std::string& HelpFile() const { return m_strHelpFile; }
 
     // File New: the document starts empty again, its User Directory and MIDI restored.
     void OnFileNew();
@@ -111,7 +110,6 @@ private:
     double m_dAspectRatio = 1.0;
     int m_nHorzSizeMm = 1;
     int m_nVertSizeMm = 1;
-    std::string m_strHelpFile;
 
     platform::CommandMap m_appCommands;
     platform::CommandMap m_docCommands;

@@ -9,13 +9,11 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QFileInfo>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPixmap>
 #include <QSignalBlocker>
 #include <QStatusBar>
-#include <QUrl>
 #include <QWhatsThis>
 
 #include "app/kvwin_bar.h"
@@ -27,7 +25,6 @@
 #include "document/settings_store.h"
 #include "platform/qt_platform_info.h"
 #include "platform/qt_text.h"
-#include "platform/url_opener.h"
 #include "res/accelerator_table.h"
 #include "res/app_icon.h"
 #include "res/menu_table.h"
@@ -336,19 +333,5 @@ void CMainFrame::UpdateAllViews()
 
 void CMainFrame::WinHelp(std::uintptr_t, unsigned)
 {
-    OpenHelpFile();
-}
-
-void CMainFrame::OpenHelpFile()
-{
-    // A help file needs a viewer for its format; without either the user is
-    // told rather than left with a beep.
-    const QString path = ToQString(m_strHelpFile);
-    if (path.isEmpty() || !QFileInfo::exists(path)) {
-        ShowMessageBox("No help file is installed (" + m_strHelpFile + ").", ports::MessageIcon::Warning);
-        return;
-    }
-    if (!platform::OpenUrl(QUrl::fromLocalFile(path)))
-        ShowMessageBox("No program is installed that can show the help file " + m_strHelpFile + ".",
-                       ports::MessageIcon::Warning);
+    ShowMessageBox(std::string(res::kTextNoHelp), ports::MessageIcon::Warning);
 }

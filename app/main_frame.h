@@ -50,9 +50,8 @@ public:
     void SelectSizeCombo(int chordsPerRow);
     void UpdateAllViews();
 
-    // The frame's own answer to a help request: the help file.
+    // The frame's own answer to a help request: where the description is.
     void WinHelp(std::uintptr_t data, unsigned command);
-    void SetHelpFile(std::string path) { m_strHelpFile = std::move(path); }
 
     // Null until the size box exists.
     CKvwinBar* m_pToolBar = nullptr;
@@ -78,7 +77,6 @@ private:
     bool CreateStatusBar();
     void CreateMenus();
     void RegisterFrameCommands();
-    void OpenHelpFile();
     void ReportSettingsNotSaved();
 
     platform::CommandTable m_commands{this};
@@ -86,7 +84,6 @@ private:
     CKvwinDoc* m_pDocument = nullptr;
     std::function<void()> m_viewUpdate;
     std::function<void(std::uintptr_t, unsigned)> m_winHelp;
-    std::string m_strHelpFile;
     QLabel* m_pPane1 = nullptr;
     QLabel* m_pPane2 = nullptr;
     int m_nTimerId = 0;

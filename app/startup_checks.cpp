@@ -99,11 +99,6 @@ double AspectRatio(int widthMm, int heightMm)
     return std::trunc((static_cast<double>(quotient) + 0.005) * 100.0) / 100.0;
 }
 
-std::string HelpFilePath(const std::string& programPath)
-{
-    return programPath + ".chm";
-}
-
 HelpRoute RouteWinHelp(std::uintptr_t data)
 {
     switch (data) {

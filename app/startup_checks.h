@@ -31,9 +31,6 @@ bool CheckNtServicePack(COSVersion& version, const ServicePackTextReader& readSe
 // single precision; 1.0 unless both sizes are known.
 double AspectRatio(int widthMm, int heightMm);
 
-// The help file: the program's path with ".chm" appended.
-std::string HelpFilePath(const std::string& programPath);
-
 inline constexpr unsigned kHelpContext = 1;
 inline constexpr unsigned kHelpIndex = 3;
 inline constexpr unsigned kHelpFinder = 11;

@@ -30,6 +30,10 @@ inline constexpr std::string_view kCaptionTimer = "Kv";
 // Shown once at exit when the settings file could not be written, followed
 // by " to <file>." or by ".".
 inline constexpr std::string_view kTextSettingsNotSaved = "Your settings could not be saved";
+// The answer to every help request: no help ships, the manual page does.
+inline constexpr std::string_view kTextNoHelp =
+    "No help is installed for Tonalith.\n"
+    "Its description is in the manual page: type \"man tonalith\" in a terminal.";
 
 // The text of a string resource, empty when there is none. A command's entry
 // is its status-bar prompt, a line break, then its tooltip.

@@ -10,7 +10,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   poppler-utils fonts-dejavu-core fonts-liberation2
   pulseaudio pulseaudio-utils
-  librsvg2-bin desktop-file-utils appstream
+  librsvg2-bin desktop-file-utils appstream lintian
 )
 
 missing=()

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -294,16 +295,30 @@ TEST_F(AcceleratorTest, TheToolbarCommandHidesTheToolbarAndChecksFollow)
 
 namespace {
 
-TEST_F(MainFrameTest, HelpWithoutAHelpFileSaysSo)
+// No help ships: Help > Contents and F1 each say so and name the manual
+// page, not a help file of another system nor a place among the programs.
+TEST_F(AcceleratorTest, HelpContentsAndF1PointToTheManualPage)
 {
-    Start();
-    runner.messages.clear();
-    Frame().Commands().Execute(cmd::HelpFinder);
-    ASSERT_EQ(runner.messages.size(), 1u);
-    EXPECT_EQ(runner.messages[0].caption, QStringLiteral("Tonalith"));
-    EXPECT_EQ(runner.messages[0].icon, platform::MessageIcon::Exclamation);
-    EXPECT_TRUE(runner.messages[0].text.startsWith(QStringLiteral("No help file is installed")))
-        << runner.messages[0].text.toStdString();
+    struct Row {
+        const char* how;
+        std::function<void()> ask;
+    };
+    const Row rows[] = {
+        {"Help > Contents", [this] { Frame().Commands().Action(cmd::HelpFinder)->trigger(); }},
+        {"F1", [this] { Press(Qt::Key_F1, Qt::NoModifier); }},
+    };
+    for (const Row& row : rows) {
+        runner.messages.clear();
+        row.ask();
+        ASSERT_EQ(runner.messages.size(), 1u) << row.how;
+        const auto& box = runner.messages[0];
+        EXPECT_EQ(box.caption, QStringLiteral("Tonalith")) << row.how;
+        EXPECT_EQ(box.icon, platform::MessageIcon::Exclamation) << row.how;
+        EXPECT_TRUE(box.text.startsWith(QStringLiteral("No help is installed for Tonalith."))) << row.how;
+        EXPECT_TRUE(box.text.contains(QStringLiteral("man tonalith"))) << row.how << ": " << box.text.toStdString();
+        EXPECT_FALSE(box.text.contains(QStringLiteral(".chm"), Qt::CaseInsensitive)) << row.how;
+        EXPECT_FALSE(box.text.contains(QStringLiteral("/"))) << row.how << ": names a path";
+    }
 }
 
 }  // namespace

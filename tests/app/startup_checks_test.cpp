@@ -123,7 +123,6 @@ TEST(HelpTest, RequestsOfTheFrameOpenTheContentsAndThoseOfTheBarsNothing)
                            Row{0, app::HelpRoute::PassOn}, Row{0x20082, app::HelpRoute::PassOn}}) {
         EXPECT_EQ(app::RouteWinHelp(row.data), row.route) << std::hex << row.data;
     }
-    EXPECT_EQ(app::HelpFilePath("/usr/bin/tonalith"), "/usr/bin/tonalith.chm");
 }
 
 }  // namespace
