@@ -68,7 +68,6 @@ CKvwinApp::~CKvwinApp()
 
 bool CKvwinApp::InitInstance()
 {
-    // Common controls and GDI+ need no starting here.
     m_strHelpFile = app::HelpFilePath(platform::ToUtf8(QCoreApplication::applicationFilePath()));
     SetApplicationIdentity();
     CreateMissingSettingsAndMidi();
@@ -239,7 +238,6 @@ void CKvwinApp::InitDocument()
 
 int CKvwinApp::ExitInstance()
 {
-    // GDI+ needs no shutting down here.
     return 0;
 }
 
