@@ -18,7 +18,7 @@
 #include "dialogs/pad_attributes/pad_attributes_dialog.h"
 #include "dialogs/search/search_dialogs.h"
 #include "dialogs/size_language/size_language_dialogs.h"
-#include "dialogs/user_directory/user_dir_dialogs.h"
+#include "dialogs/user_directory/user_directory_dialogs.h"
 #include "document/command_ids.h"
 #include "document/kvwin_doc.h"
 #include "platform/dialog_runner.h"
@@ -68,7 +68,6 @@ CKvwinApp::~CKvwinApp()
 
 bool CKvwinApp::InitInstance()
 {
-    // Common controls and GDI+ need no starting here.
     SetApplicationIdentity();
     CreateMissingSettingsAndMidi();
 
@@ -148,8 +147,8 @@ void CKvwinApp::CreateDocument()
     ports.docs = m_deps.docs;
     m_pSearchDialogs = std::make_unique<dialogs::SearchDialogs>(frame);
     ports.searchDialogs = m_pSearchDialogs.get();
-    m_pUserDirDialogs = std::make_unique<dialogs::UserDirDialogs>(frame);
-    ports.userDirDialogs = m_pUserDirDialogs.get();
+    m_pUserDirectoryDialogs = std::make_unique<dialogs::UserDirectoryDialogs>(frame);
+    ports.userDirDialogs = m_pUserDirectoryDialogs.get();
     m_pOptionsDialogs = std::make_unique<dialogs::OptionsDialogs>(frame);
     ports.optionsDialogs = m_pOptionsDialogs.get();
     m_pSizeLanguageDialogs = std::make_unique<dialogs::SizeLanguageDialogs>(frame);
@@ -237,7 +236,6 @@ void CKvwinApp::InitDocument()
 
 int CKvwinApp::ExitInstance()
 {
-    // GDI+ needs no shutting down here.
     return 0;
 }
 

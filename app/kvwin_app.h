@@ -29,7 +29,7 @@ class QtFileDialogs;
 namespace dialogs {
 class OptionsDialogs;
 class SearchDialogs;
-class UserDirDialogs;
+class UserDirectoryDialogs;
 class SizeLanguageDialogs;
 class PadAttributesDialogs;
 }
@@ -121,7 +121,7 @@ private:
     std::unique_ptr<CFrameUiPort> m_pUiPort;
     std::unique_ptr<CScreenPort> m_pScreenPort;
     std::unique_ptr<dialogs::SearchDialogs> m_pSearchDialogs;
-    std::unique_ptr<dialogs::UserDirDialogs> m_pUserDirDialogs;
+    std::unique_ptr<dialogs::UserDirectoryDialogs> m_pUserDirectoryDialogs;
     std::unique_ptr<dialogs::OptionsDialogs> m_pOptionsDialogs;
     std::unique_ptr<dialogs::SizeLanguageDialogs> m_pSizeLanguageDialogs;
     std::unique_ptr<dialogs::PadAttributesDialogs> m_pPadAttributesDialogs;

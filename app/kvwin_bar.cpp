@@ -8,6 +8,7 @@
 #include <QFont>
 #include <QWidget>
 
+#include "document/display_sizes.h"
 #include "platform/command_table.h"
 #include "platform/qt_text.h"
 #include "res/string_table.h"
@@ -66,8 +67,8 @@ void CKvwinBar::CreateSizeCombo(const res::ToolbarMetrics& metrics, qreal device
 {
     m_wndSizeCombo = new QComboBox(this);
     m_wndSizeCombo->setObjectName(QStringLiteral("sizeCombo"));
-    for (const char* entry : {"3", "4", "5", "6"})
-        m_wndSizeCombo->addItem(QString::fromLatin1(entry));
+    for (const document::DisplaySize& size : document::kDisplaySizes)
+        m_wndSizeCombo->addItem(QString::fromLatin1(size.label));
     // The document selects the current size once it has started.
     m_wndSizeCombo->setCurrentIndex(-1);
 

@@ -21,7 +21,7 @@ public:
               QWidget* parent = nullptr);
     ~CKvwinBar() override;
 
-    // The chords-per-row box: "3" to "6", nothing selected at first.
+    // The chords-per-row box, one entry a display size, nothing selected at first.
     QComboBox* m_wndSizeCombo = nullptr;
 
 private:

@@ -2,25 +2,11 @@
 // that depend on them.
 #include <cstdio>
 
+#include "document/display_sizes.h"
 #include "document/kvwin_doc.h"
 #include "engine/muldiv.h"
 
 namespace {
-
-struct SizeGrid {
-    int scale;
-    int scrollRowChords;
-    int chordsPerPage;
-    std::uint16_t expBits;
-};
-
-// Index = position in the toolbar box: "3", "4", "5", "6" chords per row.
-constexpr SizeGrid kSizeGrids[4] = {
-    {80, 6, 9, 6},
-    {60, 8, 16, 4},
-    {50, 10, 25, 2},
-    {40, 12, 36, 0},
-};
 
 std::string format(const char* pattern, int a, int b = 0)
 {
@@ -33,23 +19,20 @@ std::string format(const char* pattern, int a, int b = 0)
 
 void CKvwinDoc::SetSizeIndex(int index)
 {
-    if (index < 0 || index > 3)
+    if (index < 0 || index >= static_cast<int>(document::kDisplaySizes.size()))
         return;
-    m_nScale = kSizeGrids[index].scale;
-    m_nScrollRowChords = kSizeGrids[index].scrollRowChords;
-    m_nChordsPerPage = kSizeGrids[index].chordsPerPage;
+    const document::DisplaySize& size = document::kDisplaySizes[static_cast<std::size_t>(index)];
+    m_nScale = size.scale;
+    m_nScrollRowChords = size.scrollRowChords;
+    m_nChordsPerPage = size.chordsPerPage;
 }
 
 void CKvwinDoc::StoreSizeChoice(bool fromBox)
 {
-    std::uint16_t exp = Exp() & ~std::uint16_t{6};
-    for (const SizeGrid& grid : kSizeGrids) {
-        if (grid.scale == m_nScale)
-            exp |= grid.expBits;
-    }
-    SetExp(exp);
+    const document::DisplaySize& size = document::LayoutSizeOf(m_nScale);
+    SetExp(static_cast<std::uint16_t>((Exp() & ~document::kSizeBitsMask) | size.sizeBits));
     if (!fromBox)
-        SetSizeCombo(6 - ((exp >> 1) & 3));
+        SetSizeCombo(size.perRow);
     m_ports.ui->UpdateAllViews();
 }
 
@@ -60,8 +43,6 @@ void CKvwinDoc::SetSizeCombo(int chordsPerRow)
 
 void CKvwinDoc::OnSelchangeSize(int selection)
 {
-    if (selection < 0 || selection > 3)
-        return;
     const int before = m_nScale;
     SetSizeIndex(selection);
     if (m_nScale != before) {
@@ -86,7 +67,7 @@ bool CKvwinDoc::IsReducedSpan() const
 
 void CKvwinDoc::RecountPages()
 {
-    const int perPage = m_nScale == 40 ? 36 : m_nScale == 50 ? 25 : m_nScale == 60 ? 16 : 9;
+    const int perPage = document::ChordsPerPageOf(m_nScale);
     m_nPageCount = m_nVoicingCount / perPage + (m_nVoicingCount % perPage != 0 ? 1 : 0);
     m_nPage = 0;
     UpdateStatusLine();

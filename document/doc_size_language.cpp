@@ -1,4 +1,5 @@
 // The View menu's Size command and the Tools menu's Language command.
+#include "document/display_sizes.h"
 #include "document/kvwin_doc.h"
 #include "document/size_language_dialog_port.h"
 
@@ -9,10 +10,7 @@ void CKvwinDoc::OnViewSize()
         return;
 
     // The radio of the size in use; a size of none of the four selects nothing.
-    int preset = -1;
-    for (int index = 3; index >= 0 && preset < 0; --index)
-        if (m_nScale == m_anScale[static_cast<std::size_t>(index)])
-            preset = index;
+    const int preset = document::SizeIndexOfScale(m_nScale);
 
     const int before = m_nScale;
     const ports::SizeDialogResult result = dialogs->RunSizeDialog(preset);

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "document/display_sizes.h"
 #include "document/persistent_settings.h"
 
 namespace {
@@ -19,39 +20,6 @@ constexpr NoteCode kNoteCodes[] = {
     {0x010, '6', '7', 0x08}, {0x020, '8', 0, 0},      {0x040, '9', 'A', 0x10}, {0x080, 'B', 0, 0},
     {0x100, 'C', 0, 0},      {0x200, 'D', 'E', 0x40}, {0x400, 'F', 0, 0},      {0x800, 'G', '0', 0x01},
 };
-
-struct AppletScale {
-    int perRow;  // the "wdth" parameter
-    int d;       // scale of the applet's width and height
-};
-
-// The first of the document's size units that equals the current one.
-AppletScale ScaleOf(const CKvwinDoc& doc)
-{
-    struct Size {
-        int unitIndex, perRow, d;
-    };
-    static constexpr Size kSizes[] = {{3, 6, 4}, {2, 5, 5}, {1, 4, 6}, {0, 3, 8}};
-    for (const Size& s : kSizes) {
-        if (doc.m_nScale == doc.m_anScale[static_cast<std::size_t>(s.unitIndex)])
-            return {s.perRow, s.d};
-    }
-    return {6, 4};
-}
-
-int DiagramsPerPage(int perRow)
-{
-    switch (perRow) {
-    case 4:
-        return 16;
-    case 5:
-        return 25;
-    case 6:
-        return 36;
-    default:
-        return 9;
-    }
-}
 
 char HexDigit(int value)
 {
@@ -136,8 +104,10 @@ void CloseParam(std::string& out, const char* closing)
 }
 
 // The "info" parameters; returns the number of chord records written.
-int AppendInfoParams(std::string& out, const CKvwinDoc& doc, const PersistentSettings& settings, int perRow)
+int AppendInfoParams(std::string& out, const CKvwinDoc& doc, const PersistentSettings& settings,
+                     const document::DisplaySize& size)
 {
+    const int perRow = size.perRow;
     const PageKind kind = KindOf(doc);
     int flag = 8;
     if (doc.m_nDeutsch)
@@ -150,7 +120,7 @@ int AppendInfoParams(std::string& out, const CKvwinDoc& doc, const PersistentSet
     std::string info = "<param name=\"info1\" value=\"02";
     info += HexDigit(flag);
     int records = 0;
-    const int perPage = DiagramsPerPage(perRow);
+    const int perPage = size.chordsPerPage;
     if (kind == PageKind::Chords) {
         int first = doc.m_nPage * perPage;
         int end = std::min(first + perPage, doc.m_nVoicingCount);
@@ -189,13 +159,14 @@ int AppendInfoParams(std::string& out, const CKvwinDoc& doc, const PersistentSet
 }
 
 void AppendChordNameParams(std::string& out, const CKvwinDoc& doc, const PersistentSettings& settings,
-                           int perRow)
+                           const document::DisplaySize& size)
 {
+    const int perRow = size.perRow;
     std::string names = "<param name=\"chname1\" value=\"";
     names += settings.m_nChtitleTop ? 'U' : 'L';
     // Every chord written gets its names, so a page saved with the chords
     // beyond the page loads back with all of its names.
-    const int end = std::min({settings.m_nApplSpUd ? pad::kMaxChords : DiagramsPerPage(perRow), doc.m_nPadCount,
+    const int end = std::min({settings.m_nApplSpUd ? pad::kMaxChords : size.chordsPerPage, doc.m_nPadCount,
                               pad::kMaxChords});
     for (int i = 0; i < end; ++i) {
         const bool shown = doc.GetPadRow(i).w[pad::NameShown] != 0;
@@ -346,9 +317,9 @@ HtmlPageNames HtmlDefaultNames(const CKvwinDoc& doc)
 std::string buildHtmlPage(const CKvwinDoc& doc, const PersistentSettings& settings)
 {
     const PageKind kind = KindOf(doc);
-    const AppletScale scale = ScaleOf(doc);
+    const DisplaySize& size = LayoutSizeOf(doc.m_nScale);
     const bool reduced = settings.m_nApplRedScale != 0;
-    const int d = reduced ? scale.d - 1 : scale.d;
+    const int d = reduced ? size.appletScale - 1 : size.appletScale;
     const int rowSeparation = settings.m_nApplRwsep >= 0 && settings.m_nApplRwsep <= 12 ? settings.m_nApplRwsep : 2;
     const int leftMargin = settings.m_nApplLmgn > 80 ? 0 : settings.m_nApplLmgn;
     const std::string title = kind == PageKind::ScratchPad && settings.m_nPgtitle == 0
@@ -358,8 +329,8 @@ std::string buildHtmlPage(const CKvwinDoc& doc, const PersistentSettings& settin
     const std::string text = Hex(static_cast<std::uint32_t>(settings.m_nTxtcol) & 0xFFFFFF, 6);
 
     std::string info;
-    const int records = AppendInfoParams(info, doc, settings, scale.perRow);
-    const int extraRows = records == 0 ? 0 : (records - 1) / scale.perRow;
+    const int records = AppendInfoParams(info, doc, settings, size);
+    const int extraRows = records == 0 ? 0 : (records - 1) / size.perRow;
     const int width = kind == PageKind::Fretboard ? 170 * d : 1060;
     int height = d * (extraRows * (rowSeparation + 50) + 62);
     if (kind == PageKind::ScratchPad && settings.m_nChtitleTop == 0)
@@ -378,7 +349,7 @@ std::string buildHtmlPage(const CKvwinDoc& doc, const PersistentSettings& settin
     page += "<param name=\"forgrnd_col\" value=\"" + text + "\">\n";
     page += "<param name=\"bkgrnd_col\" value=\"" + background + "\">\n";
     page += std::string("<param name=\"font\" value=\"") + FontName(settings.m_nApplfont) + "\">\n";
-    page += "<param name=\"wdth\" value=\"" + std::to_string(scale.perRow) + "\">\n";
+    page += "<param name=\"wdth\" value=\"" + std::to_string(size.perRow) + "\">\n";
     if (reduced)
         page += "<param name=\"red_scale\" value=\"yes\">\n<param name=\"lmargin\" value=\"" +
                 std::to_string(leftMargin) + "\">\n";
@@ -389,7 +360,7 @@ std::string buildHtmlPage(const CKvwinDoc& doc, const PersistentSettings& settin
     page += "<param name=\"rwsep\" value=\"" + std::to_string(rowSeparation) + "\">\n";
     page += info;
     if (kind == PageKind::ScratchPad)
-        AppendChordNameParams(page, doc, settings, scale.perRow);
+        AppendChordNameParams(page, doc, settings, size);
     page += "</applet>\n</body>\n</html>";
     return WithCrLf(page);
 }

@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "document/display_sizes.h"
 #include "document/text_decoding.h"
 
 namespace {
@@ -11,9 +12,9 @@ constexpr std::size_t kTitleLength = 30;
 constexpr std::size_t kNameTooLong = 29;
 constexpr std::size_t kRecordSize = 20;
 constexpr std::size_t kOlderRecordSize = 14;  // without the attribute digits
-// 36 chords at three a row take twelve rows, one parameter each.
-constexpr int kMaxParams = 12;
-constexpr int kMaxPerRow = 6;
+// A full Scratch Pad at three a row, one parameter a row.
+constexpr int kMaxParams = pad::kMaxChords / document::kThreeARow.perRow;
+constexpr int kMaxPerRow = document::kSixARow.perRow;
 
 int HexValue(char ch)
 {

@@ -1,6 +1,7 @@
 #include "document/kvwin_doc.h"
 
 #include "document/command_ids.h"
+#include "document/display_sizes.h"
 #include "document/midi_devices.h"
 #include "document/midi_texts.h"
 #include "document/persistent_settings.h"
@@ -76,9 +77,9 @@ void CKvwinDoc::InitDocument(PersistentSettings& frame)
     if (m_nGraphx != 16 && m_nGraphx != 32)
         m_nGraphx = 32;
 
-    // Size bits 0, 2, 4, 6 are grids 3, 2, 1, 0 (six down to three per row).
-    SetSizeIndex(3 - ((Exp() >> 1) & 3));
-    SetSizeCombo(6 - ((Exp() >> 1) & 3));
+    const int size = document::SizeIndexOfBits(Exp());
+    SetSizeIndex(size);
+    SetSizeCombo(document::kDisplaySizes[static_cast<std::size_t>(size)].perRow);
 
     // Every later open comes after this one.
     m_ports.midi->SetOpenedHandler([this](std::uint32_t opened, std::uint32_t program) {

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "document/cmd_ui.h"
+#include "document/display_sizes.h"
 #include "document/geometry.h"
 #include "document/ports.h"
 #include "document/user_dir_file.h"
@@ -252,11 +253,13 @@ public:
     Ports& GetPorts() { return m_ports; }
 
     // --- state, shared with the view, the painters and the dialogs ---
-    int m_nScale = 50;
-    int m_nScrollRowChords = 12;
+    // Start-up sets the size's three fields from the stored size; until then
+    // the unit is five a row's and the counts six a row's.
+    int m_nScale = document::kFiveARow.scale;
+    int m_nScrollRowChords = document::kSixARow.scrollRowChords;
     int m_nPage = 0;
     int m_nPageCount = 0;
-    int m_nChordsPerPage = 36;
+    int m_nChordsPerPage = document::kSixARow.chordsPerPage;
     int m_nVoicingCount = 0;
     int m_nPadCount = 0;
     PitchClassMask m_wChordMask = 0;
@@ -289,7 +292,6 @@ public:
     int m_nStrumDelay = engine::kStrumDelayRange.fallback;
     std::uint32_t m_nMidiDevice = 0;
     std::string m_strMidiDevice;
-    std::array<int, 4> m_anScale = {80, 60, 50, 40};
     int m_nPageWidth = 11000;
     int m_nRowHeight = 120;
     ChordMark m_mark;

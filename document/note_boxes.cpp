@@ -1,27 +1,33 @@
 #include "document/note_boxes.h"
 
 #include <bit>
+#include <cstdint>
 
 namespace notes {
 
+namespace {
+
+// One word of every ticked box, ORed together.
+std::uint16_t OrOfTicked(const NoteChecks& checks, std::uint16_t NoteBox::*word)
+{
+    std::uint16_t result = 0;
+    for (std::size_t i = 0; i < kNoteBoxes.size(); ++i) {
+        if (checks[i])
+            result |= kNoteBoxes[i].*word;
+    }
+    return result;
+}
+
+}  // namespace
+
 PitchClassMask MaskFromNoteChecks(const NoteChecks& checks)
 {
-    PitchClassMask mask = 0;
-    for (int i = 0; i < kNoteBoxCount; ++i) {
-        if (checks[static_cast<std::size_t>(i)])
-            mask |= kNoteBoxes[static_cast<std::size_t>(i)].bit;
-    }
-    return mask;
+    return OrOfTicked(checks, &NoteBox::bit);
 }
 
 FlatSpellingFlags FlatFlagsFromNoteChecks(const NoteChecks& checks)
 {
-    FlatSpellingFlags flags = 0;
-    for (int i = 0; i < kNoteBoxCount; ++i) {
-        if (checks[static_cast<std::size_t>(i)])
-            flags |= kNoteBoxes[static_cast<std::size_t>(i)].flatFlag;
-    }
-    return flags;
+    return OrOfTicked(checks, &NoteBox::flatFlag);
 }
 
 NoteChecks NoteChecksFromChord(PitchClassMask mask, FlatSpellingFlags flags)

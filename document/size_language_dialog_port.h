@@ -6,7 +6,7 @@ namespace ports {
 
 struct SizeDialogResult {
     bool ok = false;
-    int chordsPerRow = -1;  // radio index: 0..3 for 3..6 a row, -1 none
+    int chordsPerRow = -1;  // radio index: a display size's index, -1 none
 };
 
 struct LanguageDialogResult {

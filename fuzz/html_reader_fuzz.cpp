@@ -4,6 +4,7 @@
 #include <sstream>
 #include <string>
 
+#include "document/display_sizes.h"
 #include "document/html_page.h"
 #include "document/persistent_settings.h"
 #include "fuzz/quiet_ports.h"
@@ -18,7 +19,7 @@ CKvwinDoc& PadDocument()
     static CKvwinDoc* doc = [] {
         auto* d = new CKvwinDoc(CKvwinDoc::Ports{&g_ui, &g_midi});
         d->m_bScratchPadMode = true;
-        d->m_nScale = 40;  // six per row: 36 chords fit six rows
+        d->m_nScale = document::kSixARow.scale;  // 36 chords fit six rows of six
         return d;
     }();
     return *doc;

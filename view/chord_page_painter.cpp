@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "document/display_sizes.h"
 #include "document/kvwin_doc.h"
 #include "document/persistent_settings.h"
 #include "engine/muldiv.h"
@@ -238,7 +239,7 @@ void ChordPagePainter::DrawFrame()
 void ChordPagePainter::DrawNotesOnFrets(const Diagram& d)
 {
     // At six a row the names would touch the string to their right.
-    const int shift = m_s == m_doc.m_anScale[3] ? 1 : 0;
+    const int shift = m_s == document::kSixARow.scale ? 1 : 0;
     for (int k = 0; k < kStringCount; ++k) {
         const int fret = d.frets[k];
         const int u = 35 - kStringSpace * k;
@@ -327,7 +328,7 @@ void ChordPagePainter::DrawPageHeader(int index, const Diagram& d)
     m_dc.selectFont(header);
     const std::string& title = m_bPad ? m_doc.m_strPadTitle : m_doc.m_strChordTitle;
     if (!m_bPad || m_bPageTitle)
-        Text(Scaled({30 * m_doc.m_anScale[3], -m_s}), title);
+        Text(Scaled({kTitleX, -m_s}), title);
     if (!m_bPrinting)
         return;
 

@@ -14,14 +14,16 @@ constexpr std::uint32_t kEllipseFilled = 0x40000000;
 constexpr std::uint8_t kEllipseModeGdi = 16;
 constexpr std::uint8_t kEllipseModeGdiplus = 32;
 
-// Draws the note dots of one diagram, through GDI or the GDI+ path.
+// Draws the note dots of one diagram with the surface's ellipse or its
+// plusEllipse.
 class CEllipseDrawer {
 public:
-    // 32 draws through the GDI+ path; any other mode is 16, plain GDI.
+    // 32 draws with plusEllipse; any other mode is 16, ellipse.
     explicit CEllipseDrawer(std::uint8_t mode);
 
     void Reset();
-    // GDI+ needs no start here; the flag still follows start and shut-down.
+    // Nothing is started or shut down: these set and clear the flag that
+    // IsGdiplusStarted reports; a drawer made in mode 32 starts with it set.
     void StartupGdiplus();
     void ShutdownGdiplus();
 

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "document/display_sizes.h"
 #include "document/kvwin_doc.h"
 #include "engine/muldiv.h"
 #include "view/view_fonts.h"
@@ -31,7 +32,7 @@ void DrawFretboard(platform::Surface& dc, const PaintContext& context)
     const int s = doc.m_nScale;
     const int n = GridDimension(doc);
     // The largest size has no room for the last fret.
-    const bool shortBoard = s == doc.m_anScale[0];
+    const bool shortBoard = s == document::kThreeARow.scale;
     const int stringEnd = shortBoard ? 198 : 210;
     const int lastFret = shortBoard ? 14 : 15;
     const bool found = doc.m_nVoicingCount != 0;
@@ -91,7 +92,7 @@ void DrawFretboard(platform::Surface& dc, const PaintContext& context)
 
     if (found) {
         dc.selectFont(ViewFont(dc, MulDiv(180, 6, n), context.faces.header, 550, 0x30));
-        Point p{30 * doc.m_anScale[3], -s};
+        Point p{kTitleX, -s};
         dpi.ScalePoint(p);
         text(p, doc.m_strChordTitle);
     }

@@ -3,6 +3,7 @@
 #include <string_view>
 #include <vector>
 
+#include "document/display_sizes.h"
 #include "document/geometry.h"
 
 // Where a point or a marked block falls on the page of diagrams. Points and
@@ -14,8 +15,8 @@ namespace view {
 constexpr std::uint8_t kDropMarker = 200;
 
 struct HitLayout {
-    int scale = 50;           // size unit s
-    int n = 5;                // diagrams a row and a column
+    int scale = document::kFiveARow.scale;  // size unit s
+    int n = document::kFiveARow.perRow;     // diagrams a row and a column
     bool scratchPad = false;  // rows 60 units high, every chord on one page
     int page = 0;             // page shown outside the Scratch Pad
     int padCount = 0;

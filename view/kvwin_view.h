@@ -8,6 +8,7 @@
 #include <QPoint>
 
 #include "document/cmd_ui.h"
+#include "document/display_sizes.h"
 #include "document/geometry.h"
 #include "document/screen_metrics.h"
 #include "platform/command_target.h"
@@ -154,8 +155,8 @@ private:
 
     CKvwinDoc& m_doc;
     platform::PrintDriver* m_pPrintDriver;
-    int m_nScale = 50;
-    int m_nScrollRowChords = 10;
+    int m_nScale = document::kFiveARow.scale;
+    int m_nScrollRowChords = document::kFiveARow.scrollRowChords;
     // The page being printed; null outside a print pass.
     const platform::CPrintInfo* m_pPrintInfo = nullptr;
     Size m_sizeTotal;

@@ -46,7 +46,7 @@ int CKvwinView::ScratchPadOperation(PadOperation type)
     }
 
     // The marked block as it was painted: the view's size unit, 96-dpi layout units.
-    const int n = view::GridDimension(m_nScale, m_doc.m_anScale);
+    const int n = view::GridDimension(m_nScale);
     const int rows = m_doc.m_bScratchPadMode ? (m_doc.m_nPadCount + n - 1) / n : n;
     const int rowHeight = type == PadOperation::Copy ? view::kChordRowHeight : view::kPadRowHeight;
     const Rect hit = m_doc.m_mark.hit.normalized();

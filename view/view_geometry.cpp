@@ -2,26 +2,19 @@
 
 #include <algorithm>
 
+#include "document/display_sizes.h"
 #include "document/kvwin_doc.h"
 
 namespace view {
 
-int GridDimension(int scale, const std::array<int, 4>& sizeUnits)
+int GridDimension(int scale)
 {
-    if (scale == sizeUnits[3])
-        return 6;
-    if (scale == sizeUnits[2])
-        return 5;
-    if (scale == sizeUnits[1])
-        return 4;
-    if (scale == sizeUnits[0])
-        return 3;
-    return 6;
+    return document::LayoutSizeOf(scale).perRow;
 }
 
 int GridDimension(const CKvwinDoc& doc)
 {
-    return GridDimension(doc.m_nScale, doc.m_anScale);
+    return GridDimension(doc.m_nScale);
 }
 
 Point CellOrigin(int i, int n, int scale, bool scratchPad)
@@ -51,11 +44,7 @@ Size ScrollExtent(const CKvwinDoc& doc, bool chordTitleTop)
 
 int LastPrintPage(const CKvwinDoc& doc, int scale)
 {
-    const int n = GridDimension(scale, doc.m_anScale);
-    // Here an unknown unit prints nine a page.
-    const int perPage = scale == doc.m_anScale[3] || scale == doc.m_anScale[2] || scale == doc.m_anScale[1]
-                            ? n * n
-                            : 9;
+    const int perPage = document::ChordsPerPageOf(scale);
     const auto pages = [perPage](int count) { return (count + perPage - 1) / perPage; };
     if (doc.m_bScratchPadMode)
         return pages(doc.m_nPadCount);

@@ -1,14 +1,13 @@
 #pragma once
-#include <array>
-
+#include "document/display_sizes.h"
 #include "document/geometry.h"
 
 class CKvwinDoc;
 
 // The chord page's layout, shared by the painters, the scroll extent, the
 // hit test and the Scratch Pad operations. Values are units of the size
-// unit s (80, 60, 50 or 40 for 3, 4, 5 or 6 diagrams a row), measured from
-// the top left with y growing down; logical y is their negative.
+// unit s (one of the display sizes' units), measured from the top left with
+// y growing down; logical y is their negative.
 namespace view {
 
 constexpr int kCellWidth = 44;
@@ -25,12 +24,12 @@ constexpr int kStringSpace = 6;
 // The note-name row under the frame.
 constexpr int kNoteRow = 60;
 
-// Title of the page, absolute logical units: 30 times the six-a-row unit.
-constexpr int kTitleX = 1200;
+// Title of the page, absolute logical units.
+constexpr int kTitleX = 30 * document::kSixARow.scale;
 
-// Diagrams a row and a column for a size unit: 3, 4, 5 or 6; an unknown
-// unit counts as 6.
-int GridDimension(int scale, const std::array<int, 4>& sizeUnits);
+// Diagrams a row and a column for a size unit; an unknown unit counts as
+// six a row.
+int GridDimension(int scale);
 
 // The document's grid.
 int GridDimension(const CKvwinDoc& doc);

@@ -12,7 +12,7 @@ class SizeDialog : public platform::TemplateDialog {
 public:
     explicit SizeDialog(QWidget* parent = nullptr);
 
-    int m_nChordsPerRow = -1;  // radio index 0..3 for 3..6, -1 none
+    int m_nChordsPerRow = -1;  // radio index: a display size's index, -1 none
 
 protected:
     void DoDataExchange(platform::DataExchange& dx) override;

@@ -1,6 +1,8 @@
 // The Size and Language dialogs.
 #include "dialogs/size_language/size_language_templates.h"
 
+#include "document/display_sizes.h"
+
 namespace dialogs {
 
 using platform::ControlKind;
@@ -11,10 +13,10 @@ namespace {
 
 constexpr ControlTemplate kSizeControls[] = {
     {-1, ControlKind::GroupBox, "Chords per row", 7, 7, 110, 78, 0},
-    {id::kThreePerRow, ControlKind::RadioButton, "3", 22, 22, 40, 10, style::kGroup},
-    {id::kFourPerRow, ControlKind::RadioButton, "4", 22, 37, 40, 10, 0},
-    {id::kFivePerRow, ControlKind::RadioButton, "5", 22, 52, 40, 10, 0},
-    {id::kSixPerRow, ControlKind::RadioButton, "6", 22, 67, 40, 10, 0},
+    {id::kThreePerRow, ControlKind::RadioButton, document::kDisplaySizes[0].label, 22, 22, 40, 10, style::kGroup},
+    {id::kFourPerRow, ControlKind::RadioButton, document::kDisplaySizes[1].label, 22, 37, 40, 10, 0},
+    {id::kFivePerRow, ControlKind::RadioButton, document::kDisplaySizes[2].label, 22, 52, 40, 10, 0},
+    {id::kSixPerRow, ControlKind::RadioButton, document::kDisplaySizes[3].label, 22, 67, 40, 10, 0},
     {id::kOk, ControlKind::PushButton, "OK", 124, 7, 50, 14, style::kDefault | style::kGroup},
     {id::kCancel, ControlKind::PushButton, "Cancel", 124, 25, 50, 14, 0},
 };

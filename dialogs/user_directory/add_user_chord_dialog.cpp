@@ -6,7 +6,7 @@
 #include <QPushButton>
 
 #include "dialogs/common/name_validator.h"
-#include "dialogs/user_directory/user_dir_logic.h"
+#include "dialogs/user_directory/user_directory_logic.h"
 #include "dialogs/user_directory/user_directory_templates.h"
 #include "platform/dialog_runner.h"
 #include "platform/qt_text.h"

@@ -1,5 +1,5 @@
 #pragma once
-#include "dialogs/user_directory/user_dir_logic.h"
+#include "dialogs/user_directory/user_directory_logic.h"
 #include "platform/template_dialog.h"
 
 class QListWidget;

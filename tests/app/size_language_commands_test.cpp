@@ -18,6 +18,7 @@
 #include "app_fixture.h"
 #include "dialogs/size_language/size_language_templates.h"
 #include "document/command_ids.h"
+#include "document/display_sizes.h"
 #include "engine/chord_types.h"
 #include "platform/dialog.h"
 #include "platform/template_builder.h"
@@ -170,7 +171,7 @@ TEST_F(SizeLanguageCommands, TheSizeDialogAndTheToolbarBoxAgreeBothWays)
         });
         size->trigger();
         EXPECT_EQ(box->currentIndex(), index);
-        EXPECT_EQ(Doc().m_nScale, Doc().m_anScale[static_cast<std::size_t>(index)]);
+        EXPECT_EQ(Doc().m_nScale, document::kDisplaySizes[static_cast<std::size_t>(index)].scale);
     }
     EXPECT_EQ(Doc().m_nPageCount, 1);
     EXPECT_EQ(runner.PendingScripts(), 0u);

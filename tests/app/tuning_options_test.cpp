@@ -16,6 +16,7 @@
 #include "dialogs/options/options_sheet.h"
 #include "dialogs/options/options_templates.h"
 #include "document/command_ids.h"
+#include "document/display_sizes.h"
 #include "engine/voicings.h"
 #include "platform/recording_surface.h"
 #include "platform/scripted_dialog_runner.h"
@@ -86,7 +87,7 @@ TEST_F(TuningOptions, OpenGRetunesTheStatusLineTheChordsFoundAndTheFretboard)
     platform::RecordingSurface surface(platform::Mapping::screen());
     GetApp().View()->OnDraw(surface);
     const int s = Doc().m_nScale;
-    const int lastFret = s == Doc().m_anScale[0] ? 14 : 15;
+    const int lastFret = s == document::kThreeARow.scale ? 14 : 15;
     const char* const kNamesFromC[12] = {"C", "", "", "", "E", "", "", "G", "", "", "", ""};
     std::map<std::pair<int, int>, std::string> expected, drawn;
     for (int k = 0; k < 6; ++k) {

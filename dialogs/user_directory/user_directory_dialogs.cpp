@@ -1,4 +1,4 @@
-#include "dialogs/user_directory/user_dir_dialogs.h"
+#include "dialogs/user_directory/user_directory_dialogs.h"
 
 #include "dialogs/user_directory/add_user_chord_dialog.h"
 #include "dialogs/user_directory/user_directory_dialog.h"
@@ -6,14 +6,14 @@
 
 namespace dialogs {
 
-ports::UserDirectoryResult UserDirDialogs::RunUserDirectory(UserDirList& userDir)
+ports::UserDirectoryResult UserDirectoryDialogs::RunUserDirectory(UserDirList& userDir)
 {
     UserDirectoryDialog dialog(userDir, m_parent);
     const bool ok = dialog.DoModal() == QDialog::Accepted;
     return {ok, dialog.Model().ChosenMask(), dialog.Model().ChosenFlags()};
 }
 
-ports::UserChordResult UserDirDialogs::RunAddUserChord(const ports::UserChordPreset& preset)
+ports::UserChordResult UserDirectoryDialogs::RunAddUserChord(const ports::UserChordPreset& preset)
 {
     AddUserChordDialog dialog(m_parent);
     dialog.modifyMode = preset.modifyMode;

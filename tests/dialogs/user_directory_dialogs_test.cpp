@@ -6,7 +6,7 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "dialogs/user_directory/user_dir_dialogs.h"
+#include "dialogs/user_directory/user_directory_dialogs.h"
 #include "dialogs/user_directory/user_directory_templates.h"
 #include "platform/dialog.h"
 #include "engine/chord_names.h"
@@ -68,7 +68,7 @@ void Name(Dialog& d, const char* name)
     platform::Control<QLineEdit>(d, id::kChordName)->setText(QString::fromUtf8(name));
 }
 
-struct UserDirDialogsTest : DocFixture {
+struct UserDirectoryDialogsTest : DocFixture {
     void SetUp() override
     {
         startDoc();
@@ -91,10 +91,10 @@ struct UserDirDialogsTest : DocFixture {
 
     platform::ScriptedDialogRunner runner;
     platform::ScopedDialogRunner scope{runner};
-    UserDirDialogs port;
+    UserDirectoryDialogs port;
 };
 
-TEST_F(UserDirDialogsTest, AnAddedChordIsSelectedShownAndSearched)
+TEST_F(UserDirectoryDialogsTest, AnAddedChordIsSelectedShownAndSearched)
 {
     doc->m_listUserDir = {{"zeta", 0x488}, {"Alpha", 0x091}};
     runner.Expect([&](Dialog& d) {
@@ -130,7 +130,7 @@ TEST_F(UserDirDialogsTest, AnAddedChordIsSelectedShownAndSearched)
     EXPECT_TRUE(runner.messages.empty());
 }
 
-TEST_F(UserDirDialogsTest, ModifyKeepsTheLineSelectedAndOkSearchesTheChordAsModified)
+TEST_F(UserDirectoryDialogsTest, ModifyKeepsTheLineSelectedAndOkSearchesTheChordAsModified)
 {
     doc->m_listUserDir = {{"Alpha", 0x091}, {"Beta", 0x488}};
     runner.Expect([&](Dialog& d) {
@@ -162,7 +162,7 @@ TEST_F(UserDirDialogsTest, ModifyKeepsTheLineSelectedAndOkSearchesTheChordAsModi
     EXPECT_EQ(doc->m_strChordTitle, "Bb major");
 }
 
-TEST_F(UserDirDialogsTest, DeletingTheLastEntryLeavesNothingToChoose)
+TEST_F(UserDirectoryDialogsTest, DeletingTheLastEntryLeavesNothingToChoose)
 {
     doc->m_listUserDir = {{"Only", 0x488}};
     runner.Expect([&](Dialog& d) {
@@ -184,7 +184,7 @@ TEST_F(UserDirDialogsTest, DeletingTheLastEntryLeavesNothingToChoose)
     EXPECT_EQ(doc->m_wChordMask, 0);
 }
 
-TEST_F(UserDirDialogsTest, DeletingOneOfSeveralChoosesNoNeighbour)
+TEST_F(UserDirectoryDialogsTest, DeletingOneOfSeveralChoosesNoNeighbour)
 {
     doc->m_listUserDir = {{"a", 0x488}, {"b", 0x091}, {"c", 0x122}};
     runner.Expect([&](Dialog& d) {
@@ -206,7 +206,7 @@ TEST_F(UserDirDialogsTest, DeletingOneOfSeveralChoosesNoNeighbour)
     EXPECT_EQ(doc->m_wChordMask, 0x122);
 }
 
-TEST_F(UserDirDialogsTest, WithoutASelectionTheButtonsSayNoSelection)
+TEST_F(UserDirectoryDialogsTest, WithoutASelectionTheButtonsSayNoSelection)
 {
     doc->m_listUserDir = {{"Mine", 0x007}};
     runner.Expect([&](Dialog& d) {
@@ -230,7 +230,7 @@ TEST_F(UserDirDialogsTest, WithoutASelectionTheButtonsSayNoSelection)
     doc->OnSearchUserDirectory();
 }
 
-TEST_F(UserDirDialogsTest, ANameFromAnOlderFileLosesWhatTheEditRefuses)
+TEST_F(UserDirectoryDialogsTest, ANameFromAnOlderFileLosesWhatTheEditRefuses)
 {
     doc->m_listUserDir = {{"Old^name\t", 0x488}};
     runner.Expect([&](Dialog& d) {
@@ -247,7 +247,7 @@ TEST_F(UserDirDialogsTest, ANameFromAnOlderFileLosesWhatTheEditRefuses)
     EXPECT_EQ(doc->m_listUserDir[0].GetName(), "Oldname");
 }
 
-TEST_F(UserDirDialogsTest, TheCurrentChordIsAddedWithItsNotesPreset)
+TEST_F(UserDirectoryDialogsTest, TheCurrentChordIsAddedWithItsNotesPreset)
 {
     constexpr PitchClassMask kUnnamed = 0x098;  // C, Db, E
     doc->m_wFlatFlags = 0x08;
@@ -277,7 +277,7 @@ TEST_F(UserDirDialogsTest, TheCurrentChordIsAddedWithItsNotesPreset)
     EXPECT_EQ(ui.title, "My cluster");
 }
 
-TEST_F(UserDirDialogsTest, AddingTheCurrentSixNoteChordOffersOnlyItsOwnNotes)
+TEST_F(UserDirectoryDialogsTest, AddingTheCurrentSixNoteChordOffersOnlyItsOwnNotes)
 {
     constexpr PitchClassMask kSix = 0x1B3;  // A, A#, C#, D, E, F
     doc->SearchNewChord(kSix, true);
@@ -297,7 +297,7 @@ TEST_F(UserDirDialogsTest, AddingTheCurrentSixNoteChordOffersOnlyItsOwnNotes)
     EXPECT_EQ(doc->m_listUserDir[0].m_nValue, kSix & ~0x020u);
 }
 
-TEST_F(UserDirDialogsTest, TheChordNameCountsCharactersAsTheyAreTyped)
+TEST_F(UserDirectoryDialogsTest, TheChordNameCountsCharactersAsTheyAreTyped)
 {
     doc->SearchNewChord(0x098, true);  // C, Db, E: no name
     const QString clef = QString::fromUcs4(U"\U0001D12A");  // two UTF-16 units
@@ -318,7 +318,7 @@ TEST_F(UserDirDialogsTest, TheChordNameCountsCharactersAsTheyAreTyped)
     EXPECT_EQ(doc->m_listUserDir[1].m_strName, clef.repeated(35).toStdString());
 }
 
-TEST_F(UserDirDialogsTest, BothDialogsShowEveryControlWhole)
+TEST_F(UserDirectoryDialogsTest, BothDialogsShowEveryControlWhole)
 {
     doc->m_listUserDir = {{"Mine", 0x007}};
     runner.Expect([&](Dialog& d) {

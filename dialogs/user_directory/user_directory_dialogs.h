@@ -6,9 +6,9 @@ class QWidget;
 namespace dialogs {
 
 // The User Directory's dialogs, run modally over parent.
-class UserDirDialogs : public ports::UserDirDialogPort {
+class UserDirectoryDialogs : public ports::UserDirDialogPort {
 public:
-    explicit UserDirDialogs(QWidget* parent = nullptr) : m_parent(parent) {}
+    explicit UserDirectoryDialogs(QWidget* parent = nullptr) : m_parent(parent) {}
 
     ports::UserDirectoryResult RunUserDirectory(UserDirList& userDir) override;
     ports::UserChordResult RunAddUserChord(const ports::UserChordPreset& preset) override;

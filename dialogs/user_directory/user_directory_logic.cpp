@@ -1,4 +1,4 @@
-#include "dialogs/user_directory/user_dir_logic.h"
+#include "dialogs/user_directory/user_directory_logic.h"
 
 #include "dialogs/common/name_validator.h"
 

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "dialogs/common/name_validator.h"
-#include "dialogs/user_directory/user_dir_logic.h"
+#include "dialogs/user_directory/user_directory_logic.h"
 
 using namespace dialogs;
 
