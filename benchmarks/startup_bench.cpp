@@ -45,7 +45,7 @@ public:
     std::uint32_t ProgramChange(std::uint32_t) override { return 5; }
     std::uint32_t PlayNote(std::int32_t, std::uint32_t, std::uint32_t, std::int32_t) override { return 5; }
     std::uint32_t NumDevs() override { return 0; }
-    std::uint32_t DevCaps(std::uint32_t, ports::MidiDeviceCaps&) override { return 2; }
+    std::uint32_t DevCaps(std::uint32_t, kvmidi::MidiOutCaps&) override { return 2; }
 };
 
 std::int64_t MonotonicNs()

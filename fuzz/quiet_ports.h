@@ -22,7 +22,7 @@ struct NoMidi : ports::MidiPort {
     std::uint32_t ProgramChange(std::uint32_t) override { return 0; }
     std::uint32_t PlayNote(std::int32_t, std::uint32_t, std::uint32_t, std::int32_t) override { return 0; }
     std::uint32_t NumDevs() override { return 0; }
-    std::uint32_t DevCaps(std::uint32_t, ports::MidiDeviceCaps&) override { return 2; }
+    std::uint32_t DevCaps(std::uint32_t, kvmidi::MidiOutCaps&) override { return 2; }
 };
 
 // A failed check ends the run, so libFuzzer keeps the input.

@@ -43,14 +43,7 @@ std::vector<MidiOutCaps> RecordingBackend::ListDevices()
 {
     std::lock_guard lock(m_mutex);
     m_listed = m_names;
-    std::vector<MidiOutCaps> list;
-    for (const std::string& name : m_listed) {
-        MidiOutCaps caps;
-        caps.name = name;
-        caps.technology = kMidiPort;
-        list.push_back(caps);
-    }
-    return list;
+    return MidiPortCaps(m_listed);
 }
 
 std::uint32_t RecordingBackend::Open(std::size_t index, const Clock& clock, std::unique_ptr<Device>& device)

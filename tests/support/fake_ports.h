@@ -39,8 +39,8 @@ struct FakeMidi : ports::MidiPort {
         bool operator==(const Call&) const = default;
     };
     std::vector<std::string> devices;
-    std::vector<ports::MidiDeviceCaps> deviceCaps;  // by id where given; the name comes from devices
-    std::set<std::uint32_t> failingQueries;         // ids whose capabilities cannot be read
+    std::vector<kvmidi::MidiOutCaps> deviceCaps;  // by id where given; the name comes from devices
+    std::set<std::uint32_t> failingQueries;       // ids whose capabilities cannot be read
     std::uint32_t openResult = 0;
     std::uint32_t programResult = 0;
     std::vector<Call> calls;
@@ -70,13 +70,13 @@ struct FakeMidi : ports::MidiPort {
     // Where a late open result goes; a test calls it as the library would.
     OpenedHandler opened;
     void SetOpenedHandler(OpenedHandler handler) override { opened = std::move(handler); }
-    std::uint32_t DevCaps(std::uint32_t id, ports::MidiDeviceCaps& caps) override
+    std::uint32_t DevCaps(std::uint32_t id, kvmidi::MidiOutCaps& caps) override
     {
         if (id >= devices.size() || failingQueries.count(id))
-            return 2;
-        caps = id < deviceCaps.size() ? deviceCaps[id] : ports::MidiDeviceCaps{};
+            return kvmidi::kBadDeviceId;
+        caps = id < deviceCaps.size() ? deviceCaps[id] : kvmidi::MidiOutCaps{};
         caps.name = devices[id];
-        return 0;
+        return kvmidi::kOk;
     }
 };
 
