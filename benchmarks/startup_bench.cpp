@@ -1,4 +1,4 @@
-// links: app
+// links: app test_support_platform
 // From the start of a new process to the first paint of the main window's
 // view: the program started offscreen on a settings file of its own, each
 // run in a fresh child process. Two starts take turns: one with the real MIDI
@@ -28,7 +28,7 @@
 #include "app/main_frame.h"
 #include "document/ports.h"
 #include "platform/qt_settings_store.h"
-#include "platform/scripted_dialog_runner.h"
+#include "tests/support/scripted_dialog_runner.h"
 
 extern char** environ;
 

@@ -11,9 +11,9 @@
 
 #include "document/html_page.h"
 #include "document/kvwin_doc.h"
-#include "document/memory_settings_store.h"
 #include "document/persistent_settings.h"
 #include "fuzz/quiet_ports.h"
+#include "tests/support/memory_settings_store.h"
 
 namespace {
 

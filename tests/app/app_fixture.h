@@ -13,12 +13,12 @@
 #include "app/kvwin_app.h"
 #include "app/main_frame.h"
 #include "document/docs_folder.h"
-#include "document/platform_ports.h"
 #include "document/kvwin_doc.h"
+#include "document/platform_ports.h"
 #include "engine/udir.h"
 #include "platform/qt_settings_store.h"
-#include "platform/scripted_dialog_runner.h"
 #include "support/fake_ports.h"
+#include "support/scripted_dialog_runner.h"
 
 // The documents folder: none unless a test names one.
 struct TestDocsFolder final : DocsFolder {

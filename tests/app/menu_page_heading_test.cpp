@@ -14,8 +14,8 @@
 
 #include "app_fixture.h"
 #include "document/command_ids.h"
-#include "platform/recording_surface.h"
 #include "support/pad_chords.h"
+#include "support/recording_surface.h"
 #include "view/kvwin_view.h"
 
 namespace {

@@ -18,11 +18,12 @@
 #include "document/persistent_settings.h"
 #include "kvmidi/clock.h"
 #include "kvmidi/output.h"
-#include "kvmidi/recording_backend.h"
 #include "platform/qt_settings_store.h"
-#include "platform/scripted_dialog_runner.h"
+#include "support/manual_clock.h"
 #include "support/options_sheet_driver.h"
 #include "support/output_port.h"
+#include "support/recording_backend.h"
+#include "support/scripted_dialog_runner.h"
 #include "view/kvwin_view.h"
 
 namespace {

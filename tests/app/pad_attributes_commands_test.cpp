@@ -16,9 +16,9 @@
 #include "dialogs/pad_attributes/pad_attributes_templates.h"
 #include "document/command_ids.h"
 #include "document/persistent_settings.h"
-#include "platform/recording_surface.h"
 #include "platform/template_builder.h"
 #include "platform/up_down.h"
+#include "support/recording_surface.h"
 #include "support/view_points.h"
 #include "view/kvwin_view.h"
 

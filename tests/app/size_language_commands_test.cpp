@@ -21,8 +21,8 @@
 #include "engine/chord_types.h"
 #include "platform/dialog.h"
 #include "platform/template_builder.h"
-#include "platform/recording_surface.h"
 #include "tests/support/qt_print.h"
+#include "tests/support/recording_surface.h"
 #include "view/kvwin_view.h"
 
 namespace {

@@ -20,11 +20,12 @@
 #include "engine/chord_types.h"
 #include "kvmidi/clock.h"
 #include "kvmidi/output.h"
-#include "kvmidi/recording_backend.h"
-#include "platform/scripted_dialog_runner.h"
 #include "tests/support/fake_ports.h"
+#include "tests/support/manual_clock.h"
 #include "tests/support/options_sheet_driver.h"
 #include "tests/support/output_port.h"
+#include "tests/support/recording_backend.h"
+#include "tests/support/scripted_dialog_runner.h"
 
 using namespace dialogs;
 using Entry = kvmidi::RecordingBackend::Entry;

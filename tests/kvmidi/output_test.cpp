@@ -12,7 +12,8 @@
 
 #include "kvmidi/clock.h"
 #include "kvmidi/output.h"
-#include "kvmidi/recording_backend.h"
+#include "support/manual_clock.h"
+#include "support/recording_backend.h"
 
 namespace {
 

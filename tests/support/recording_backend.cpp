@@ -1,10 +1,20 @@
-#include "kvmidi/recording_backend.h"
+#include "tests/support/recording_backend.h"
 
 #include "kvmidi/clock.h"
 #include "kvmidi/midi_sink.h"
 #include "kvmidi/scheduler.h"
 
 namespace kvmidi {
+
+namespace {
+
+// Milliseconds since the clock's epoch, the time stamp of a logged event.
+std::int64_t MillisecondsOf(Clock::TimePoint t)
+{
+    return std::chrono::duration_cast<std::chrono::milliseconds>(t.time_since_epoch()).count();
+}
+
+}  // namespace
 
 class RecordingBackend::Sink : public MidiSink {
 public:
