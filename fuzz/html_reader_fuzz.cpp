@@ -11,7 +11,7 @@
 namespace {
 
 QuietUi g_ui;
-NoMidi g_midi;
+SilentMidi g_midi;
 
 CKvwinDoc& PadDocument()
 {

@@ -76,7 +76,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     CheckPlacement(loaded.m_placement.m_rcNormal);
 
     static QuietUi ui;
-    static NoMidi midi;
+    static SilentMidi midi;
     PersistentSettings frame = loaded;
     CKvwinDoc doc(CKvwinDoc::Ports{&ui, &midi});
     doc.OnNewDocument();

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "document/docs_folder.h"
 #include "document/file_dialog_port.h"
 #include "document/ports.h"
 
@@ -29,6 +30,12 @@ struct FakeUi : ports::UiPort {
 struct FakeScreen : ports::ScreenPort {
     std::optional<ports::DisplayMetrics> metrics;
     std::optional<ports::DisplayMetrics> ViewDisplayMetrics() const override { return metrics; }
+};
+
+// The documents folder: none unless a test names one.
+struct FakeDocsFolder : DocsFolder {
+    std::optional<std::string> folder;
+    std::optional<std::string> DocumentsFolder() const override { return folder; }
 };
 
 // A MIDI library whose devices and result codes a test scripts.
@@ -78,6 +85,20 @@ struct FakeMidi : ports::MidiPort {
         caps.name = devices[id];
         return kvmidi::kOk;
     }
+};
+
+// A MIDI library with no devices, answering as the real one then does:
+// nothing opens and nothing sounds.
+struct SilentMidi : ports::MidiPort {
+    std::uint32_t Open(std::uint32_t) override { return kvmidi::kNoDevice; }
+    std::uint32_t Close() override { return kvmidi::kOk; }
+    std::uint32_t ProgramChange(std::uint32_t) override { return kvmidi::kInvalidHandle; }
+    std::uint32_t PlayNote(std::int32_t, std::uint32_t, std::uint32_t, std::int32_t) override
+    {
+        return kvmidi::kInvalidHandle;
+    }
+    std::uint32_t NumDevs() override { return 0; }
+    std::uint32_t DevCaps(std::uint32_t, kvmidi::MidiOutCaps&) override { return kvmidi::kBadDeviceId; }
 };
 
 // File dialogs that answer with a scripted path, or cancel when it is empty.
