@@ -8,6 +8,7 @@
 
 #include "document/docs_folder.h"
 #include "document/file_dialog_port.h"
+#include "document/platform_ports.h"
 #include "document/ports.h"
 
 struct FakeUi : ports::UiPort {
@@ -36,6 +37,13 @@ struct FakeScreen : ports::ScreenPort {
 struct FakeDocsFolder : DocsFolder {
     std::optional<std::string> folder;
     std::optional<std::string> DocumentsFolder() const override { return folder; }
+};
+
+// A Linux system on the processor a test names.
+struct FakeOs : OsInfo {
+    std::string arch = "x86_64";
+    std::string CpuArchitecture() const override { return arch; }
+    std::string PrettyProductName() const override { return "Debian GNU/Linux 12 (bookworm)"; }
 };
 
 // A MIDI library whose devices and result codes a test scripts.
