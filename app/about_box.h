@@ -3,8 +3,8 @@
 
 #include <QFont>
 
+#include "app/os_version.h"
 #include "app/version_info.h"
-#include "document/screen_metrics.h"
 #include "platform/template_dialog.h"
 
 class CStaticLink;

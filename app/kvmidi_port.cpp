@@ -68,16 +68,7 @@ std::uint32_t CKvMidiPort::NumDevs()
     return kvmidi::MidiOutGetNumDevs();
 }
 
-std::uint32_t CKvMidiPort::DevCaps(std::uint32_t id, ports::MidiDeviceCaps& caps)
+std::uint32_t CKvMidiPort::DevCaps(std::uint32_t id, kvmidi::MidiOutCaps& caps)
 {
-    kvmidi::MidiOutCaps found;
-    const std::uint32_t result = kvmidi::MidiOutGetDevCaps(id, found);
-    if (result == 0) {
-        caps.name = found.name;
-        caps.technology = found.technology;
-        caps.voices = found.voices;
-        caps.notes = found.notes;
-        caps.support = found.support;
-    }
-    return result;
+    return kvmidi::MidiOutGetDevCaps(id, caps);
 }

@@ -20,7 +20,7 @@ public:
     std::uint32_t PlayNote(std::int32_t delayMs, std::uint32_t note, std::uint32_t velocity,
                            std::int32_t durationMs) override;
     std::uint32_t NumDevs() override;
-    std::uint32_t DevCaps(std::uint32_t id, ports::MidiDeviceCaps& caps) override;
+    std::uint32_t DevCaps(std::uint32_t id, kvmidi::MidiOutCaps& caps) override;
     void SetOpenedHandler(OpenedHandler handler) override;
 
     // From an open that answered kOpening until its result has been handed on.

@@ -21,6 +21,7 @@
 #include "dialogs/user_directory/user_directory_dialogs.h"
 #include "document/command_ids.h"
 #include "document/kvwin_doc.h"
+#include "document/screen_metrics.h"
 #include "platform/dialog_runner.h"
 #include "platform/print_driver.h"
 #include "platform/qt_file_dialogs.h"

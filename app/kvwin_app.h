@@ -3,8 +3,8 @@
 #include <memory>
 #include <string>
 
+#include "app/os_version.h"
 #include "app/startup_checks.h"
-#include "document/screen_metrics.h"
 #include "engine/word_table.h"
 #include "platform/command_target.h"
 

@@ -3,7 +3,7 @@
 #include <cmath>
 #include <cstdio>
 
-#include "document/screen_metrics.h"
+#include "app/os_version.h"
 #include "res/string_table.h"
 
 namespace app {

@@ -1,4 +1,4 @@
-// links: app
+// links: app test_support_platform
 // From the start of a new process to the first paint of the main window's
 // view: the program started offscreen on a settings file of its own, each
 // run in a fresh child process. Two starts take turns: one with the real MIDI
@@ -28,7 +28,8 @@
 #include "app/main_frame.h"
 #include "document/ports.h"
 #include "platform/qt_settings_store.h"
-#include "platform/scripted_dialog_runner.h"
+#include "tests/support/fake_ports.h"
+#include "tests/support/scripted_dialog_runner.h"
 
 extern char** environ;
 
@@ -36,17 +37,6 @@ namespace {
 
 constexpr const char* kChildFlag = "--startup-child";
 constexpr const char* kNoDevicesFlag = "--no-midi-devices";
-
-// A MIDI library that finds no device, so nothing is opened.
-class NoMidiDevices final : public ports::MidiPort {
-public:
-    std::uint32_t Open(std::uint32_t) override { return 68; }
-    std::uint32_t Close() override { return 0; }
-    std::uint32_t ProgramChange(std::uint32_t) override { return 5; }
-    std::uint32_t PlayNote(std::int32_t, std::uint32_t, std::uint32_t, std::int32_t) override { return 5; }
-    std::uint32_t NumDevs() override { return 0; }
-    std::uint32_t DevCaps(std::uint32_t, ports::MidiDeviceCaps&) override { return 2; }
-};
 
 std::int64_t MonotonicNs()
 {
@@ -81,7 +71,7 @@ int RunChild(int argc, char** argv, bool noDevices)
     platform::QtSettingsStore store(dir.filePath(QStringLiteral("Tonalith.conf")).toStdString());
     CKvwinApp::Dependencies deps;
     deps.settings = &store;
-    NoMidiDevices none;
+    SilentMidi none;
     if (noDevices)
         deps.midi = &none;
     // A box (no sound device here) would wait for a click.

@@ -8,6 +8,7 @@
 #include "document/options_dialog_port.h"
 #include "document/persistent_settings.h"
 #include "document/strum.h"
+#include "kvmidi/results.h"
 
 namespace {
 
@@ -222,7 +223,7 @@ void CKvwinDoc::ApplySoundOptions(const ports::SoundOptions& sound)
         // With nothing open the library keeps the program for the next
         // open; the start-up box has said why there is no sound.
         const std::uint32_t program = m_ports.midi->ProgramChange(GetMidiProgram());
-        if (program != ports::kMidiNotOpen)
+        if (program != kvmidi::kInvalidHandle)
             ShowMidiError(document::MidiProgramChangeErrorText(program));
     }
 }

@@ -8,6 +8,7 @@
 #include "engine/chord_names.h"
 #include "engine/chord_types.h"
 #include "engine/voicings.h"
+#include "kvmidi/results.h"
 
 namespace {
 
@@ -107,7 +108,7 @@ void CKvwinDoc::ShowMidiOpened(std::uint32_t opened, std::uint32_t program) cons
     ShowMidiError(document::MidiOpenErrorText(opened));
     // After a failed open the library keeps the program for the next open,
     // and its "nothing is open" would only repeat the first box.
-    if (opened == 0)
+    if (opened == kvmidi::kOk)
         ShowMidiError(document::MidiProgramChangeErrorText(program));
 }
 

@@ -7,8 +7,8 @@ std::vector<MidiDevice> ListMidiDevices(ports::MidiPort& midi)
     std::vector<MidiDevice> devices;
     const std::uint32_t count = midi.NumDevs();
     for (std::uint32_t id = 0; id < count; ++id) {
-        ports::MidiDeviceCaps caps;
-        if (midi.DevCaps(id, caps) == 0)
+        kvmidi::MidiOutCaps caps;
+        if (midi.DevCaps(id, caps) == kvmidi::kOk)
             devices.push_back({id, caps});
     }
     return devices;

@@ -12,7 +12,7 @@ namespace document {
 // fails is left out.
 struct MidiDevice {
     std::uint32_t id;
-    ports::MidiDeviceCaps caps;
+    kvmidi::MidiOutCaps caps;
 };
 std::vector<MidiDevice> ListMidiDevices(ports::MidiPort& midi);
 // The id of the last device with exactly this name.

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "kvmidi/results.h"
+
 namespace ports {
 
 enum class MessageIcon { None, Warning };
@@ -44,21 +46,6 @@ public:
     virtual std::optional<DisplayMetrics> ViewDisplayMetrics() const = 0;
 };
 
-struct MidiDeviceCaps {
-    std::string name;
-    std::uint16_t technology = 0;
-    std::uint16_t voices = 0;
-    std::uint16_t notes = 0;
-    std::uint32_t support = 0;
-};
-
-// What Open answers while the device still opens (the built-in synth loads
-// its soundfont); the result follows through the opened handler.
-inline constexpr std::uint32_t kMidiOpening = 1003;
-// What ProgramChange answers when nothing is open; the program is kept for
-// the next open.
-inline constexpr std::uint32_t kMidiNotOpen = 5;
-
 // The MIDI library's operations and its device list.
 class MidiPort {
 public:
@@ -67,14 +54,18 @@ public:
     using OpenedHandler = std::function<void(std::uint32_t open, std::uint32_t program)>;
 
     virtual ~MidiPort() = default;
+    // kvmidi::kOpening while the device still opens (the built-in synth
+    // loads its soundfont); the result follows through the opened handler.
     virtual std::uint32_t Open(std::uint32_t deviceId) = 0;
     virtual std::uint32_t Close() = 0;
+    // kvmidi::kInvalidHandle when nothing is open; the program is kept for
+    // the next open.
     virtual std::uint32_t ProgramChange(std::uint32_t program) = 0;
     virtual std::uint32_t PlayNote(std::int32_t delayMs, std::uint32_t note, std::uint32_t velocity,
                                    std::int32_t durationMs) = 0;
     virtual std::uint32_t NumDevs() = 0;
-    // 0 on success, else the library's error code.
-    virtual std::uint32_t DevCaps(std::uint32_t id, MidiDeviceCaps& caps) = 0;
+    // kvmidi::kOk on success, else the library's error code.
+    virtual std::uint32_t DevCaps(std::uint32_t id, kvmidi::MidiOutCaps& caps) = 0;
     // Called on the document's thread; an empty handler stops the calls.
     virtual void SetOpenedHandler(OpenedHandler handler) { (void)handler; }
 };

@@ -107,80 +107,6 @@ bool CDpiHelper::IsDesktopAtLeast(int cx, int cy) const
     return desktop.cx >= cx && desktop.cy >= cy;
 }
 
-std::uint16_t COSVersion::Detect()
-{
-    if (m_bDetected)
-        return 17;
-    OsVersionInfoEx info;
-    info.platformId = kPlatformWin32Nt;
-    info.majorVersion = 10;
-    info.minorVersion = 0;
-    info.productType = kProductWorkstation;
-    CopyVersionInfoEx(info);
-    m_bDetected = 1;
-    return 16;
-}
-
-void COSVersion::CopyVersionInfo(const OsVersionInfo& info)
-{
-    m_nPlatformId = info.platformId;
-    m_nMajorVersion = info.majorVersion;
-    m_nMinorVersion = info.minorVersion;
-    FetchSystemInfo();
-}
-
-void COSVersion::CopyVersionInfoEx(const OsVersionInfoEx& info)
-{
-    m_nPlatformId = info.platformId;
-    m_nMajorVersion = info.majorVersion;
-    m_nMinorVersion = info.minorVersion;
-    m_wServicePackMajor = info.servicePackMajor;
-    m_wServicePackMinor = info.servicePackMinor;
-    m_wSuiteMask = info.suiteMask;
-    m_bProductType = info.productType;
-    FetchSystemInfo();
-}
-
-void COSVersion::FetchSystemInfo()
-{
-    if (m_bSysInfoRead == 1)
-        return;
-    if (m_pOs && m_pOs->CpuArchitecture() == "x86_64")
-        m_wProcessorArchitecture = kProcessorArchitectureAmd64;
-    m_bSysInfoRead = 1;
-}
-
-std::uint16_t COSVersion::GetServicePack(std::uint16_t& minor) const
-{
-    minor = m_wServicePackMinor;
-    return m_wServicePackMajor;
-}
-
-bool COSVersion::IsNtPlatform() const
-{
-    return m_nPlatformId != kPlatformWin32s && m_nPlatformId != kPlatformWin32Windows;
-}
-
-int COSVersion::GetPlatformStringId() const
-{
-    if (m_nPlatformId == kPlatformWin32s || m_nPlatformId == kPlatformWin32Windows)
-        return 157;
-    if (m_nPlatformId != kPlatformWin32Nt)
-        return 0;
-    const bool workstation = m_bProductType == kProductWorkstation;
-    if (m_nMajorVersion == 5 && m_nMinorVersion == 1)
-        return 160;
-    if (m_nMajorVersion == 5 && m_nMinorVersion == 2)
-        return workstation && m_wProcessorArchitecture == kProcessorArchitectureAmd64 ? 166 : 161;
-    if (m_nMajorVersion == 6 && m_nMinorVersion == 0)
-        return workstation ? 162 : 164;
-    if (m_nMajorVersion == 6 && m_nMinorVersion == 1)
-        return workstation ? 163 : 165;
-    if (m_nMajorVersion == 6 && m_nMinorVersion == 2)
-        return workstation ? 157 : 168;
-    return 157;
-}
-
 namespace document {
 
 namespace {
@@ -192,30 +118,6 @@ DrawingErrorSink& drawingErrorSink()
 }
 
 }  // namespace
-
-std::string_view OsVersionName(int stringId)
-{
-    switch (stringId) {
-    case 152: return "Windows 8.1";
-    case 153: return "Windows 10";
-    case 154: return "Windows 7 SP1";
-    case 155: return "Windows 98";
-    case 156: return "Windows ME";
-    case 157: return "Windows";
-    case 158: return "Windows NT 4.0";
-    case 159: return "Windows 2000";
-    case 160: return "Windows XP";
-    case 161: return "Windows Server 2003";
-    case 162: return "Windows Vista";
-    case 163: return "Windows 7";
-    case 164: return "Windows Server 2008";
-    case 165: return "Windows Server 2008 R2";
-    case 166: return "Windows XP Pro x64 Edition";
-    case 167: return "Windows 8";
-    case 168: return "Windows Server 2012";
-    default: return {};
-    }
-}
 
 std::string ErrorMB(int flag, const std::string& callerName, const std::string& detail)
 {

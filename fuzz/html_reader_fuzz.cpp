@@ -12,7 +12,7 @@
 namespace {
 
 QuietUi g_ui;
-NoMidi g_midi;
+SilentMidi g_midi;
 
 CKvwinDoc& PadDocument()
 {

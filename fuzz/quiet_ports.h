@@ -1,10 +1,12 @@
 #pragma once
-// Ports for a document run by a fuzz target: nothing shown, no sound.
+// Ports for a document run by a fuzz target: nothing shown, and no sound
+// (SilentMidi, beside the tests' other fakes).
 #include <cstdint>
 #include <cstdlib>
 #include <string>
 
 #include "document/ports.h"
+#include "tests/support/fake_ports.h"
 
 struct QuietUi : ports::UiPort {
     void MessageBox(const std::string&, ports::MessageIcon) override {}
@@ -14,15 +16,6 @@ struct QuietUi : ports::UiPort {
     void SetSizeCombo(int) override {}
     void UpdateAllViews() override {}
     void RefreshCommandStates() override {}
-};
-
-struct NoMidi : ports::MidiPort {
-    std::uint32_t Open(std::uint32_t) override { return 0; }
-    std::uint32_t Close() override { return 0; }
-    std::uint32_t ProgramChange(std::uint32_t) override { return 0; }
-    std::uint32_t PlayNote(std::int32_t, std::uint32_t, std::uint32_t, std::int32_t) override { return 0; }
-    std::uint32_t NumDevs() override { return 0; }
-    std::uint32_t DevCaps(std::uint32_t, ports::MidiDeviceCaps&) override { return 2; }
 };
 
 // A failed check ends the run, so libFuzzer keeps the input.

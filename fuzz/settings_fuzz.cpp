@@ -11,9 +11,9 @@
 
 #include "document/html_page.h"
 #include "document/kvwin_doc.h"
-#include "document/memory_settings_store.h"
 #include "document/persistent_settings.h"
 #include "fuzz/quiet_ports.h"
+#include "tests/support/memory_settings_store.h"
 
 namespace {
 
@@ -76,7 +76,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     CheckPlacement(loaded.m_placement.m_rcNormal);
 
     static QuietUi ui;
-    static NoMidi midi;
+    static SilentMidi midi;
     PersistentSettings frame = loaded;
     CKvwinDoc doc(CKvwinDoc::Ports{&ui, &midi});
     doc.OnNewDocument();

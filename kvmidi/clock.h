@@ -1,8 +1,6 @@
 #pragma once
-#include <atomic>
 #include <chrono>
 #include <condition_variable>
-#include <cstdint>
 #include <mutex>
 
 namespace kvmidi {
@@ -27,24 +25,5 @@ public:
     void WaitUntil(std::condition_variable& cv, std::unique_lock<std::mutex>& lock,
                    TimePoint deadline) const override;
 };
-
-// Stands still until Set or Advance; a sleeper wakes only when notified,
-// so whoever moves the clock must then wake the scheduler (WaitIdle does).
-class ManualClock : public Clock {
-public:
-    TimePoint Now() const override;
-    void WaitUntil(std::condition_variable& cv, std::unique_lock<std::mutex>& lock,
-                   TimePoint deadline) const override;
-
-    void Set(std::chrono::milliseconds sinceStart);
-    void Advance(std::chrono::milliseconds by);
-    std::chrono::milliseconds Elapsed() const;
-
-private:
-    std::atomic<std::int64_t> m_ms{0};
-};
-
-// Milliseconds since the clock's epoch, the time stamp of recorded events.
-std::int64_t MillisecondsOf(Clock::TimePoint t);
 
 }  // namespace kvmidi

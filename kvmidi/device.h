@@ -6,34 +6,11 @@
 #include <string>
 #include <vector>
 
+#include "kvmidi/results.h"
+
 namespace kvmidi {
 
 class Clock;
-
-// Result codes, numbered like the multimedia errors whose texts the callers show.
-inline constexpr std::uint32_t kOk = 0;
-inline constexpr std::uint32_t kBadDeviceId = 2;
-inline constexpr std::uint32_t kInvalidHandle = 5;   // nothing is open
-inline constexpr std::uint32_t kNoMemory = 7;
-inline constexpr std::uint32_t kInvalidParam = 11;
-inline constexpr std::uint32_t kNotReady = 67;       // a send failed
-inline constexpr std::uint32_t kNoDevice = 68;
-// Our own, past the multimedia ranges: those have no words for these.
-inline constexpr std::uint32_t kNoAudioOutput = 1001;  // the built-in synth found no audio output
-inline constexpr std::uint32_t kPortNotOpened = 1002;  // the port is gone or will not open, or no ALSA sequencer
-inline constexpr std::uint32_t kOpening = 1003;        // still opening; the result comes later
-
-// Technology values of a device's capabilities.
-inline constexpr std::uint16_t kMidiPort = 1;
-inline constexpr std::uint16_t kSoftwareSynth = 7;
-
-struct MidiOutCaps {
-    std::string name;
-    std::uint16_t technology = 0;
-    std::uint16_t voices = 0;
-    std::uint16_t notes = 0;
-    std::uint32_t support = 0;
-};
 
 // One note: on after delay, off after delay + duration.
 struct NoteCall {
@@ -78,5 +55,8 @@ public:
     // output then runs it on a thread of its own, alongside the other calls.
     virtual bool SlowToOpen() const { return false; }
 };
+
+// The capabilities of ports known by their names alone: MIDI ports, in order.
+std::vector<MidiOutCaps> MidiPortCaps(const std::vector<std::string>& names);
 
 }  // namespace kvmidi

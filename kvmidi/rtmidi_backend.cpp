@@ -119,14 +119,7 @@ std::vector<MidiOutCaps> RtMidiBackend::ListDevices()
             m_names.clear();
         }
     }
-    std::vector<MidiOutCaps> list;
-    for (const std::string& name : m_names) {
-        MidiOutCaps caps;
-        caps.name = name;
-        caps.technology = kMidiPort;
-        list.push_back(caps);
-    }
-    return list;
+    return MidiPortCaps(m_names);
 }
 
 std::uint32_t RtMidiBackend::Open(std::size_t index, const Clock& clock, std::unique_ptr<Device>& device)

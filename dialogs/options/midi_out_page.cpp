@@ -49,8 +49,8 @@ void MidiOutPage::ShowDeviceCaps()
 {
     auto* features = Control<QListWidget>(id::kFeatures);
     features->clear();
-    ports::MidiDeviceCaps caps;
-    if (!m_midi || m_midi->DevCaps(m_nDevice, caps) != 0) {
+    kvmidi::MidiOutCaps caps;
+    if (!m_midi || m_midi->DevCaps(m_nDevice, caps) != kvmidi::kOk) {
         // Nothing known about it: the texts the page was built with.
         Control<QLabel>(id::kTechnology)->setText(platform::ToQString(sound::MidiTechnologyName(0)));
         Control<QLabel>(id::kVoices)->clear();

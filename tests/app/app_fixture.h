@@ -12,19 +12,12 @@
 #include "app/kvmidi_port.h"
 #include "app/kvwin_app.h"
 #include "app/main_frame.h"
-#include "document/docs_folder.h"
-#include "document/platform_ports.h"
 #include "document/kvwin_doc.h"
+#include "document/platform_ports.h"
 #include "engine/udir.h"
 #include "platform/qt_settings_store.h"
-#include "platform/scripted_dialog_runner.h"
 #include "support/fake_ports.h"
-
-// The documents folder: none unless a test names one.
-struct TestDocsFolder final : DocsFolder {
-    std::optional<std::string> folder;
-    std::optional<std::string> DocumentsFolder() const override { return folder; }
-};
+#include "support/scripted_dialog_runner.h"
 
 // A 1920 x 1200 screen at 96 dpi, 520 mm by 325 mm.
 struct FixedScreenInfo final : ScreenInfo {
@@ -108,7 +101,7 @@ protected:
 
     FakeMidi midi;
     bool useSystemMidi = false;  // the real MIDI library, built-in synth and all
-    TestDocsFolder docs;
+    FakeDocsFolder docs;
     bool useSystemDocs = false;  // the desktop's documents folder, not `docs`
     FixedScreenInfo screen;
     platform::ScriptedDialogRunner runner;

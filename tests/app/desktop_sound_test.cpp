@@ -21,10 +21,10 @@
 #include "dialogs/search/search_sheet.h"
 #include "dialogs/search/search_templates.h"
 #include "document/command_ids.h"
-#include "platform/scripted_dialog_runner.h"
 #include "support/offline_synth.h"
 #include "support/onsets.h"
 #include "support/pulse_sink.h"
+#include "support/scripted_dialog_runner.h"
 #include "view/kvwin_view.h"
 #include "view/view_geometry.h"
 

@@ -21,10 +21,10 @@
 #include "dialogs/search/search_templates.h"
 #include "document/command_ids.h"
 #include "document/html_page.h"
-#include "document/memory_settings_store.h"
 #include "document/persistent_settings.h"
 #include "document/settings_store.h"
-#include "platform/scripted_dialog_runner.h"
+#include "support/memory_settings_store.h"
+#include "support/scripted_dialog_runner.h"
 
 namespace {
 

@@ -14,8 +14,8 @@
 
 #include "app_fixture.h"
 #include "document/command_ids.h"
-#include "platform/recording_surface.h"
 #include "support/pad_chords.h"
+#include "support/texts_painted.h"
 #include "view/kvwin_view.h"
 
 namespace {
@@ -26,19 +26,9 @@ protected:
 
     QImage Shot() { return View().viewport()->grab().toImage(); }
 
-    std::vector<std::string> TextsPainted()
-    {
-        platform::RecordingSurface surface;
-        View().OnDraw(surface);
-        std::vector<std::string> texts;
-        for (const platform::RecordedOp& op : surface.ops(platform::RecordedOp::Kind::TextOut))
-            texts.push_back(op.text);
-        return texts;
-    }
-
     bool HeadingPainted()
     {
-        const std::vector<std::string> texts = TextsPainted();
+        const std::vector<std::string> texts = testsupport::TextsPainted(View());
         return std::find(texts.begin(), texts.end(), "Scratch Pad") != texts.end();
     }
 };

@@ -16,13 +16,12 @@
 #include "dialogs/options/options_templates.h"
 #include "document/command_ids.h"
 #include "document/persistent_settings.h"
-#include "kvmidi/clock.h"
 #include "kvmidi/output.h"
-#include "kvmidi/recording_backend.h"
 #include "platform/qt_settings_store.h"
-#include "platform/scripted_dialog_runner.h"
 #include "support/options_sheet_driver.h"
 #include "support/output_port.h"
+#include "support/recording_output.h"
+#include "support/scripted_dialog_runner.h"
 #include "view/kvwin_view.h"
 
 namespace {
@@ -218,13 +217,8 @@ TEST(OptionsMidi, TheNewDeviceGetsTheInstrument)
          {{0, "program 52"}, {0, "cc 123"}, {0, "close Port A"}, {0, "open Port B"}, {0, "program 52"}}},
     };
     for (const Row& row : rows) {
-        kvmidi::ManualClock clock;
-        auto owned = std::make_unique<kvmidi::RecordingBackend>(std::vector<std::string>{"Port A", "Port B"});
-        kvmidi::RecordingBackend* backend = owned.get();
-        std::vector<std::unique_ptr<kvmidi::Backend>> backends;
-        backends.push_back(std::move(owned));
-        kvmidi::Output output(std::move(backends), clock);
-        OutputPort port(output);
+        kvmidi::RecordingOutput rec;
+        OutputPort port(*rec.output);
         FakeUi ui;
         CKvwinDoc doc(CKvwinDoc::Ports{&ui, &port});
         doc.OnNewDocument();
@@ -232,15 +226,15 @@ TEST(OptionsMidi, TheNewDeviceGetsTheInstrument)
         frame.m_strMidiOutName = "Port A";
         frame.m_nInstr = 3040;
         doc.InitDocument(frame);
-        output.WaitIdle();
-        backend->ClearLog();
+        rec.output->WaitIdle();
+        rec.backend->ClearLog();
 
         ports::OptionsValues values = doc.MakeOptionsPreset().values;
         values.sound.instrument = row.instrument;
         values.midiOut.device = "Port B";
         doc.ApplyOptions(values);
-        output.WaitIdle();
-        EXPECT_EQ(backend->Log(), row.expected) << row.name;
+        rec.output->WaitIdle();
+        EXPECT_EQ(rec.backend->Log(), row.expected) << row.name;
         EXPECT_TRUE(ui.messages.empty()) << row.name;
         doc.DeleteContents();
     }

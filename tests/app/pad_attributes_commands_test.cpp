@@ -16,9 +16,9 @@
 #include "dialogs/pad_attributes/pad_attributes_templates.h"
 #include "document/command_ids.h"
 #include "document/persistent_settings.h"
-#include "platform/recording_surface.h"
 #include "platform/template_builder.h"
 #include "platform/up_down.h"
+#include "support/texts_painted.h"
 #include "support/view_points.h"
 #include "view/kvwin_view.h"
 
@@ -49,16 +49,6 @@ protected:
     {
         testsupport::Band(Viewport(), At(i, 2, 10), At(i, 38, 62));
         Settle();
-    }
-
-    std::vector<std::string> TextsPainted()
-    {
-        platform::RecordingSurface surface;
-        View().OnDraw(surface);
-        std::vector<std::string> texts;
-        for (const platform::RecordedOp& op : surface.ops(platform::RecordedOp::Kind::TextOut))
-            texts.push_back(op.text);
-        return texts;
     }
 };
 
@@ -108,7 +98,7 @@ TEST_F(PadAttributesCommands, ACopiedChordGetsFingersAnXABaseFretAndTitles)
     EXPECT_EQ(Frame().m_settings.m_nPgtitle, 1);
 
     // Painted: the titles, a finger in each fingered string's dot, the X.
-    const std::vector<std::string> texts = TextsPainted();
+    const std::vector<std::string> texts = testsupport::TextsPainted(View());
     for (const char* text : {"Barre", "My chords", "2", "3", "4", "X"})
         EXPECT_EQ(std::count(texts.begin(), texts.end(), text), 1) << text;
 

@@ -22,8 +22,8 @@
 #include "engine/chord_types.h"
 #include "platform/dialog.h"
 #include "platform/template_builder.h"
-#include "platform/recording_surface.h"
 #include "tests/support/qt_print.h"
+#include "tests/support/texts_painted.h"
 #include "view/kvwin_view.h"
 
 namespace {
@@ -61,12 +61,10 @@ protected:
     // Which of the names were written on the page the view draws.
     std::set<std::string> NamesDrawn(const std::set<std::string>& names)
     {
-        platform::RecordingSurface surface;
-        GetApp().View()->OnDraw(surface);
         std::set<std::string> drawn;
-        for (const platform::RecordedOp& op : surface.ops(platform::RecordedOp::Kind::TextOut))
-            if (names.contains(op.text))
-                drawn.insert(op.text);
+        for (const std::string& text : testsupport::TextsPainted(*GetApp().View()))
+            if (names.contains(text))
+                drawn.insert(text);
         return drawn;
     }
 

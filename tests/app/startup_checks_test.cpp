@@ -4,19 +4,14 @@
 #include <string>
 #include <vector>
 
+#include "app/os_version.h"
 #include "app/startup_checks.h"
-#include "document/platform_ports.h"
-#include "document/screen_metrics.h"
+#include "support/fake_ports.h"
 
 namespace {
 
 using app::CheckPlatform;
 using app::PlatformVerdict;
-
-struct LinuxOs final : OsInfo {
-    std::string CpuArchitecture() const override { return "x86_64"; }
-    std::string PrettyProductName() const override { return "Debian GNU/Linux 12 (bookworm)"; }
-};
 
 COSVersion Version(int platform, int major, std::uint16_t servicePack = 0xFFFF)
 {
@@ -36,7 +31,7 @@ const std::string kOtherTail = "Supported Windows operating systems:Vista, XP, 2
 
 TEST(PlatformCheckTest, TheRunningSystemPasses)
 {
-    LinuxOs os;
+    FakeOs os;
     COSVersion version(&os);
     version.Detect();
     const PlatformVerdict verdict = CheckPlatform(version, {});

@@ -18,10 +18,10 @@
 #include "document/command_ids.h"
 #include "document/display_sizes.h"
 #include "engine/voicings.h"
-#include "platform/recording_surface.h"
-#include "platform/scripted_dialog_runner.h"
 #include "platform/up_down.h"
 #include "support/options_sheet_driver.h"
+#include "support/recording_surface.h"
+#include "support/scripted_dialog_runner.h"
 #include "view/kvwin_view.h"
 
 namespace {

@@ -27,12 +27,12 @@
 #include "dialogs/options/tuning_page.h"
 #include "engine/chord_types.h"
 #include "engine/pitch.h"
-#include "platform/scripted_dialog_runner.h"
 #include "platform/up_down.h"
-#include "tests/support/fake_ports.h"
 #include "tests/support/active_window.h"
+#include "tests/support/fake_ports.h"
 #include "tests/support/general_midi_names.h"
 #include "tests/support/qt_print.h"
+#include "tests/support/scripted_dialog_runner.h"
 #include "tests/support/template_layout.h"
 
 using namespace dialogs;

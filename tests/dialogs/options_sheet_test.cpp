@@ -19,12 +19,12 @@
 #include "dialogs/options/options_sheet.h"
 #include "dialogs/options/options_templates.h"
 #include "document/options_dialog_port.h"
-#include "platform/scripted_dialog_runner.h"
 #include "platform/up_down.h"
 #include "tests/document/doc_fixture.h"
 #include "tests/support/active_window.h"
 #include "tests/support/options_sheet_driver.h"
 #include "tests/support/pad_chords.h"
+#include "tests/support/scripted_dialog_runner.h"
 #include "tests/support/template_layout.h"
 
 using namespace dialogs;

@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <chrono>
 #include <memory>
 #include <string>
 #include <vector>
@@ -18,13 +17,12 @@
 #include "document/kvwin_doc.h"
 #include "document/persistent_settings.h"
 #include "engine/chord_types.h"
-#include "kvmidi/clock.h"
 #include "kvmidi/output.h"
-#include "kvmidi/recording_backend.h"
-#include "platform/scripted_dialog_runner.h"
 #include "tests/support/fake_ports.h"
 #include "tests/support/options_sheet_driver.h"
 #include "tests/support/output_port.h"
+#include "tests/support/recording_output.h"
+#include "tests/support/scripted_dialog_runner.h"
 
 using namespace dialogs;
 using Entry = kvmidi::RecordingBackend::Entry;
@@ -32,10 +30,7 @@ using Entry = kvmidi::RecordingBackend::Entry;
 namespace {
 
 // A started document whose output is two recording ports, Port A open.
-struct RecordedDocument {
-    kvmidi::ManualClock clock;
-    kvmidi::RecordingBackend* backend = nullptr;
-    std::unique_ptr<kvmidi::Output> output;
+struct RecordedDocument : kvmidi::RecordingOutput {
     std::unique_ptr<OutputPort> port;
     FakeUi ui;
     PersistentSettings frame;
@@ -44,11 +39,6 @@ struct RecordedDocument {
 
     RecordedDocument()
     {
-        auto owned = std::make_unique<kvmidi::RecordingBackend>(std::vector<std::string>{"Port A", "Port B"});
-        backend = owned.get();
-        std::vector<std::unique_ptr<kvmidi::Backend>> backends;
-        backends.push_back(std::move(owned));
-        output = std::make_unique<kvmidi::Output>(std::move(backends), clock);
         port = std::make_unique<OutputPort>(*output);
         CKvwinDoc::Ports ports{&ui, port.get()};
         ports.optionsDialogs = &optionsDialogs;
@@ -65,16 +55,6 @@ struct RecordedDocument {
         doc->DeleteContents();
         doc.reset();
         engine::ResetMusicTables();
-    }
-
-    // Lets out what is due by ms, a millisecond at a time.
-    void RunTo(int ms)
-    {
-        output->WaitIdle();
-        for (auto t = clock.Elapsed().count() + 1; t <= ms; ++t) {
-            clock.Set(std::chrono::milliseconds(t));
-            output->WaitIdle();
-        }
     }
 
     // Program changes and device switches since start-up, in order.

@@ -17,14 +17,14 @@
 #include "dialogs/pad_attributes/pad_attributes_dialog.h"
 #include "dialogs/pad_attributes/pad_attributes_templates.h"
 #include "engine/word_table.h"
-#include "platform/scripted_dialog_runner.h"
 #include "platform/template_builder.h"
 #include "platform/text_limit.h"
 #include "platform/up_down.h"
 #include "tests/document/doc_fixture.h"
-#include "tests/support/pad_chords.h"
 #include "tests/support/active_window.h"
+#include "tests/support/pad_chords.h"
 #include "tests/support/qt_print.h"
+#include "tests/support/scripted_dialog_runner.h"
 
 using namespace dialogs;
 using namespace dialogs::pad_id;

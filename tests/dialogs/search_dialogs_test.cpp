@@ -19,11 +19,11 @@
 #include "dialogs/search/search_templates.h"
 #include "dialogs/user_directory/add_user_chord_dialog.h"
 #include "dialogs/user_directory/user_directory_templates.h"
-#include "platform/scripted_dialog_runner.h"
 #include "platform/text_limit.h"
 #include "tests/document/doc_fixture.h"
 #include "tests/support/active_window.h"
 #include "tests/support/qt_print.h"
+#include "tests/support/scripted_dialog_runner.h"
 
 using namespace dialogs;
 using platform::Dialog;

@@ -8,12 +8,12 @@
 
 #include "dialogs/user_directory/user_directory_dialogs.h"
 #include "dialogs/user_directory/user_directory_templates.h"
-#include "platform/dialog.h"
 #include "engine/chord_names.h"
-#include "platform/scripted_dialog_runner.h"
+#include "platform/dialog.h"
 #include "platform/template_builder.h"
 #include "tests/document/doc_fixture.h"
 #include "tests/support/qt_print.h"
+#include "tests/support/scripted_dialog_runner.h"
 #include "tests/support/template_layout.h"
 
 using namespace dialogs;

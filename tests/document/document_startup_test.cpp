@@ -112,7 +112,7 @@ TEST_F(Startup, AnOpenThatEndsLaterShowsItsBoxesThen)
     };
     for (const Row& row : rows) {
         midi.devices = {"Built-in Synth (FluidSynth)"};
-        midi.openResult = ports::kMidiOpening;
+        midi.openResult = kvmidi::kOpening;
         ui.messages.clear();
         startDoc();
         EXPECT_TRUE(ui.messages.empty()) << row.open;

@@ -2,7 +2,6 @@
 #include <fstream>
 #include <sstream>
 
-#include "document/docs_folder.h"
 #include "document/user_dir_file.h"
 #include "tests/document/doc_fixture.h"
 
@@ -10,26 +9,23 @@ namespace {
 
 namespace fs = std::filesystem;
 
-struct TempDocs : DocsFolder {
-    fs::path dir;
-    std::optional<std::string> DocumentsFolder() const override { return dir.string(); }
-};
-
 struct UserDirectory : DocFixture {
-    TempDocs docs;
+    fs::path dir;
+    FakeDocsFolder docs;
 
     void SetUp() override
     {
-        docs.dir = fs::temp_directory_path() /
-                   ("tonalith-udir-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        fs::remove_all(docs.dir);
-        fs::create_directories(docs.dir);
+        dir = fs::temp_directory_path() /
+              ("tonalith-udir-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+        fs::remove_all(dir);
+        fs::create_directories(dir);
+        docs.folder = dir.string();
         frame.m_nUdirLoc = 1;
     }
     void TearDown() override
     {
         DocFixture::TearDown();
-        fs::remove_all(docs.dir);
+        fs::remove_all(dir);
     }
     CKvwinDoc& start()
     {
@@ -40,11 +36,11 @@ struct UserDirectory : DocFixture {
     }
     void writeFile(const std::string& bytes)
     {
-        std::ofstream(docs.dir / "UserDir.kv", std::ios::binary) << bytes;
+        std::ofstream(dir / "UserDir.kv", std::ios::binary) << bytes;
     }
     std::string readFile() const
     {
-        std::ifstream in(docs.dir / "UserDir.kv", std::ios::binary);
+        std::ifstream in(dir / "UserDir.kv", std::ios::binary);
         std::ostringstream s;
         s << in.rdbuf();
         return s.str();
@@ -80,12 +76,12 @@ TEST_F(UserDirectory, ShutDownWithoutChangesLeavesTheFileAlone)
     const std::string bytes = "// a\r\n// b\r\nmine~3\r\r\n";
     writeFile(bytes);
     start();
-    const auto before = fs::last_write_time(docs.dir / "UserDir.kv");
+    const auto before = fs::last_write_time(dir / "UserDir.kv");
     doc->OnCloseDocument();
     doc->DeleteContents();
     EXPECT_EQ(readFile(), bytes);
-    EXPECT_EQ(fs::last_write_time(docs.dir / "UserDir.kv"), before);
-    EXPECT_FALSE(fs::exists(docs.dir / "UserDir.kv!"));
+    EXPECT_EQ(fs::last_write_time(dir / "UserDir.kv"), before);
+    EXPECT_FALSE(fs::exists(dir / "UserDir.kv!"));
 }
 
 TEST_F(UserDirectory, TwoProgramsQuittingInTurnKeepEachOthersChords)
@@ -105,7 +101,7 @@ TEST_F(UserDirectory, TwoProgramsQuittingInTurnKeepEachOthersChords)
 
 TEST_F(UserDirectory, UnreadableFileIsReported)
 {
-    fs::create_directories(docs.dir / "UserDir.kv");  // a folder where the file should be
+    fs::create_directories(dir / "UserDir.kv");  // a folder where the file should be
     start();
     EXPECT_EQ(ui.messages, std::vector<std::string>{"User directory file error"});
     EXPECT_TRUE(doc->m_listUserDir.empty());

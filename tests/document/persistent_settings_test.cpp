@@ -7,8 +7,8 @@
 #include <string_view>
 #include <vector>
 
-#include "document/memory_settings_store.h"
 #include "document/persistent_settings.h"
+#include "support/memory_settings_store.h"
 
 namespace {
 

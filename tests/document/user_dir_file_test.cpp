@@ -15,9 +15,9 @@
 #include <thread>
 #include <vector>
 
-#include "document/docs_folder.h"
 #include "document/text_decoding.h"
 #include "document/user_dir_file.h"
+#include "tests/support/fake_ports.h"
 
 namespace fs = std::filesystem;
 
@@ -36,12 +36,6 @@ namespace {
 
 constexpr const char* kHeader = "// Tonalith generated user directory file.\r\n"
                                 "// Used by kvwin32.exe - do not edit!\r\n";
-
-class FakeDocsFolder final : public DocsFolder {
-public:
-    std::optional<std::string> DocumentsFolder() const override { return folder; }
-    std::optional<std::string> folder;
-};
 
 struct UserDirFileTest : ::testing::Test {
     void SetUp() override

@@ -12,48 +12,26 @@
 
 #include "kvmidi/clock.h"
 #include "kvmidi/output.h"
-#include "kvmidi/recording_backend.h"
+#include "support/manual_clock.h"
+#include "support/recording_backend.h"
+#include "support/recording_output.h"
 
 namespace {
 
 using kvmidi::ManualClock;
 using kvmidi::Output;
 using kvmidi::RecordingBackend;
+using kvmidi::RecordingOutput;
 using Entry = RecordingBackend::Entry;
 using Log = std::vector<Entry>;
 
-// An output over two recording ports on a clock that moves only when told.
-struct RecordingOutput {
-    explicit RecordingOutput(std::vector<std::string> names = {"Port A", "Port B"})
-    {
-        auto owned = std::make_unique<RecordingBackend>(std::move(names));
-        backend = owned.get();
-        std::vector<std::unique_ptr<kvmidi::Backend>> backends;
-        backends.push_back(std::move(owned));
-        output = std::make_unique<Output>(std::move(backends), clock);
-    }
-
-    // Lets out what is due now, then moves the clock a millisecond at a time.
-    void RunTo(int ms)
-    {
-        output->WaitIdle();
-        for (auto t = clock.Elapsed().count() + 1; t <= ms; ++t) {
-            clock.Set(std::chrono::milliseconds(t));
-            output->WaitIdle();
-        }
-    }
-
-    // One call per string, as a clicked chord makes them.
-    void Strum(const std::vector<std::uint32_t>& notes, int strumMs, std::uint32_t velocity, int durationMs)
-    {
-        for (std::size_t i = 0; i < notes.size(); ++i)
-            EXPECT_EQ(output->PlayNote(static_cast<int>(i) * strumMs, notes[i], velocity, durationMs), kvmidi::kOk);
-    }
-
-    ManualClock clock;
-    RecordingBackend* backend = nullptr;
-    std::unique_ptr<Output> output;
-};
+// One call per string, as a clicked chord makes them.
+void Strum(RecordingOutput& rec, const std::vector<std::uint32_t>& notes, int strumMs, std::uint32_t velocity,
+           int durationMs)
+{
+    for (std::size_t i = 0; i < notes.size(); ++i)
+        EXPECT_EQ(rec.output->PlayNote(static_cast<int>(i) * strumMs, notes[i], velocity, durationMs), kvmidi::kOk);
+}
 
 const std::vector<std::uint32_t> kSixNotes = {64, 60, 55, 52, 48, 43};
 
@@ -62,7 +40,7 @@ TEST(KvMidiSchedule, StrumSpacesTheNotesAndEndsEachAfterItsDuration)
     RecordingOutput rec;
     ASSERT_EQ(rec.output->Open(0), kvmidi::kOk);
     rec.backend->ClearLog();
-    rec.Strum(kSixNotes, 30, 100, 1000);
+    Strum(rec, kSixNotes, 30, 100, 1000);
     rec.RunTo(1300);
     const Log expected = {
         {0, "on 64 100"},    {30, "on 60 100"},   {60, "on 55 100"},   {90, "on 52 100"},
@@ -128,7 +106,7 @@ TEST(KvMidiSchedule, CloseDropsPendingNotesAndReleasesOnlySoundingKeys)
     RecordingOutput rec;
     ASSERT_EQ(rec.output->Open(0), kvmidi::kOk);
     EXPECT_EQ(rec.output->PlayNote(0, 40, 100, 10), kvmidi::kOk);  // over before the close
-    rec.Strum(kSixNotes, 30, 100, 1000);
+    Strum(rec, kSixNotes, 30, 100, 1000);
     rec.RunTo(70);
     rec.backend->ClearLog();
 
@@ -358,7 +336,7 @@ TEST(KvMidiOpenAside, WhatComesDuringTheOpenFollowsItInTime)
     rec.backend->HoldOpens();
     ASSERT_EQ(rec.output->Open(0), kvmidi::kOpening);
     EXPECT_EQ(rec.output->ProgramChange(40), kvmidi::kOk);
-    rec.Strum({64, 60, 55}, 30, 100, 200);
+    Strum(rec, {64, 60, 55}, 30, 100, 200);
     rec.clock.Set(std::chrono::milliseconds(10));
     EXPECT_EQ(rec.output->PlayNote(0, 72, 90, 50), kvmidi::kOk);
     EXPECT_EQ(rec.output->PlayNote(0, 128, 90, 50), kvmidi::kInvalidParam);
@@ -387,7 +365,7 @@ TEST(KvMidiOpenAside, AFailureComesOnceAndTheProgramWaitsForTheNextOpen)
     rec.backend->HoldOpens();
     ASSERT_EQ(rec.output->Open(0), kvmidi::kOpening);
     EXPECT_EQ(rec.output->ProgramChange(40), kvmidi::kOk);
-    rec.Strum({64, 60}, 30, 100, 200);
+    Strum(rec, {64, 60}, 30, 100, 200);
     rec.backend->ReleaseOpens();
     rec.output->WaitIdle();
     EXPECT_EQ(opened.Codes(), (Codes{{kvmidi::kNoAudioOutput, kvmidi::kOk}}));
@@ -427,7 +405,7 @@ TEST(KvMidiOpenAside, ClosedDuringTheOpenEndsCleanly)
         opened.Listen(*rec.output);
         rec.backend->HoldOpens();
         ASSERT_EQ(rec.output->Open(0), kvmidi::kOpening) << row.what;
-        rec.Strum(kSixNotes, 30, 100, 1000);
+        Strum(rec, kSixNotes, 30, 100, 1000);
         std::thread release([&rec] {
             std::this_thread::sleep_for(std::chrono::milliseconds(20));
             rec.backend->ReleaseOpens();

@@ -10,9 +10,9 @@
 #include <QTest>
 
 #include "platform/data_exchange.h"
-#include "platform/scripted_dialog_runner.h"
 #include "platform/template_builder.h"
 #include "tests/support/qt_print.h"
+#include "tests/support/scripted_dialog_runner.h"
 #include "tests/support/signal_count.h"
 
 using namespace platform;

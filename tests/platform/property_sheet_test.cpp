@@ -10,9 +10,9 @@
 #include <QTest>
 
 #include "platform/property_sheet.h"
-#include "platform/scripted_dialog_runner.h"
 #include "tests/support/active_window.h"
 #include "tests/support/qt_print.h"
+#include "tests/support/scripted_dialog_runner.h"
 
 using namespace platform;
 

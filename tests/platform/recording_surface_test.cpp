@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/recording_surface.h"
+#include "support/recording_surface.h"
 
 namespace {
 

@@ -8,9 +8,9 @@
 #include <QScreen>
 #include <QTest>
 
-#include "platform/scripted_dialog_runner.h"
 #include "platform/template_dialog.h"
 #include "tests/support/qt_print.h"
+#include "tests/support/scripted_dialog_runner.h"
 
 using namespace platform;
 

@@ -6,7 +6,9 @@
 #include <string>
 #include <vector>
 
+#include "document/docs_folder.h"
 #include "document/file_dialog_port.h"
+#include "document/platform_ports.h"
 #include "document/ports.h"
 
 struct FakeUi : ports::UiPort {
@@ -31,6 +33,19 @@ struct FakeScreen : ports::ScreenPort {
     std::optional<ports::DisplayMetrics> ViewDisplayMetrics() const override { return metrics; }
 };
 
+// The documents folder: none unless a test names one.
+struct FakeDocsFolder : DocsFolder {
+    std::optional<std::string> folder;
+    std::optional<std::string> DocumentsFolder() const override { return folder; }
+};
+
+// A Linux system on the processor a test names.
+struct FakeOs : OsInfo {
+    std::string arch = "x86_64";
+    std::string CpuArchitecture() const override { return arch; }
+    std::string PrettyProductName() const override { return "Debian GNU/Linux 12 (bookworm)"; }
+};
+
 // A MIDI library whose devices and result codes a test scripts.
 struct FakeMidi : ports::MidiPort {
     struct Call {
@@ -39,8 +54,8 @@ struct FakeMidi : ports::MidiPort {
         bool operator==(const Call&) const = default;
     };
     std::vector<std::string> devices;
-    std::vector<ports::MidiDeviceCaps> deviceCaps;  // by id where given; the name comes from devices
-    std::set<std::uint32_t> failingQueries;         // ids whose capabilities cannot be read
+    std::vector<kvmidi::MidiOutCaps> deviceCaps;  // by id where given; the name comes from devices
+    std::set<std::uint32_t> failingQueries;       // ids whose capabilities cannot be read
     std::uint32_t openResult = 0;
     std::uint32_t programResult = 0;
     std::vector<Call> calls;
@@ -70,14 +85,28 @@ struct FakeMidi : ports::MidiPort {
     // Where a late open result goes; a test calls it as the library would.
     OpenedHandler opened;
     void SetOpenedHandler(OpenedHandler handler) override { opened = std::move(handler); }
-    std::uint32_t DevCaps(std::uint32_t id, ports::MidiDeviceCaps& caps) override
+    std::uint32_t DevCaps(std::uint32_t id, kvmidi::MidiOutCaps& caps) override
     {
         if (id >= devices.size() || failingQueries.count(id))
-            return 2;
-        caps = id < deviceCaps.size() ? deviceCaps[id] : ports::MidiDeviceCaps{};
+            return kvmidi::kBadDeviceId;
+        caps = id < deviceCaps.size() ? deviceCaps[id] : kvmidi::MidiOutCaps{};
         caps.name = devices[id];
-        return 0;
+        return kvmidi::kOk;
     }
+};
+
+// A MIDI library with no devices, answering as the real one then does:
+// nothing opens and nothing sounds.
+struct SilentMidi : ports::MidiPort {
+    std::uint32_t Open(std::uint32_t) override { return kvmidi::kNoDevice; }
+    std::uint32_t Close() override { return kvmidi::kOk; }
+    std::uint32_t ProgramChange(std::uint32_t) override { return kvmidi::kInvalidHandle; }
+    std::uint32_t PlayNote(std::int32_t, std::uint32_t, std::uint32_t, std::int32_t) override
+    {
+        return kvmidi::kInvalidHandle;
+    }
+    std::uint32_t NumDevs() override { return 0; }
+    std::uint32_t DevCaps(std::uint32_t, kvmidi::MidiOutCaps&) override { return kvmidi::kBadDeviceId; }
 };
 
 // File dialogs that answer with a scripted path, or cancel when it is empty.

@@ -16,12 +16,9 @@ public:
         return m_output.PlayNote(delay, note, velocity, duration);
     }
     std::uint32_t NumDevs() override { return m_output.GetNumDevs(); }
-    std::uint32_t DevCaps(std::uint32_t id, ports::MidiDeviceCaps& caps) override
+    std::uint32_t DevCaps(std::uint32_t id, kvmidi::MidiOutCaps& caps) override
     {
-        kvmidi::MidiOutCaps found;
-        const std::uint32_t result = m_output.GetDevCaps(id, found);
-        caps = {found.name, found.technology, found.voices, found.notes, found.support};
-        return result;
+        return m_output.GetDevCaps(id, caps);
     }
 
 private:

@@ -7,11 +7,11 @@
 #include <initializer_list>
 #include <memory>
 
-#include "tests/support/pad_chords.h"
 #include "document/kvwin_doc.h"
 #include "platform/qt_surface.h"
-#include "platform/recording_surface.h"
 #include "tests/document/doc_fixture.h"
+#include "tests/support/pad_chords.h"
+#include "tests/support/recording_surface.h"
 #include "view/kvwin_view.h"
 
 // Fixed screen resolution for the view's metrics.

@@ -1,10 +1,20 @@
-#include "kvmidi/recording_backend.h"
+#include "tests/support/recording_backend.h"
 
 #include "kvmidi/clock.h"
 #include "kvmidi/midi_sink.h"
 #include "kvmidi/scheduler.h"
 
 namespace kvmidi {
+
+namespace {
+
+// Milliseconds since the clock's epoch, the time stamp of a logged event.
+std::int64_t MillisecondsOf(Clock::TimePoint t)
+{
+    return std::chrono::duration_cast<std::chrono::milliseconds>(t.time_since_epoch()).count();
+}
+
+}  // namespace
 
 class RecordingBackend::Sink : public MidiSink {
 public:
@@ -43,14 +53,7 @@ std::vector<MidiOutCaps> RecordingBackend::ListDevices()
 {
     std::lock_guard lock(m_mutex);
     m_listed = m_names;
-    std::vector<MidiOutCaps> list;
-    for (const std::string& name : m_listed) {
-        MidiOutCaps caps;
-        caps.name = name;
-        caps.technology = kMidiPort;
-        list.push_back(caps);
-    }
-    return list;
+    return MidiPortCaps(m_listed);
 }
 
 std::uint32_t RecordingBackend::Open(std::size_t index, const Clock& clock, std::unique_ptr<Device>& device)

@@ -1,4 +1,4 @@
-#include "document/memory_settings_store.h"
+#include "tests/support/memory_settings_store.h"
 
 #include <charconv>
 

@@ -1,4 +1,4 @@
-#include "platform/recording_surface.h"
+#include "tests/support/recording_surface.h"
 
 #include <cstdio>
 #include <cstdlib>

@@ -1,4 +1,4 @@
-#include "platform/scripted_dialog_runner.h"
+#include "tests/support/scripted_dialog_runner.h"
 
 #include <QAbstractButton>
 
