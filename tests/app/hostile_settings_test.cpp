@@ -1,10 +1,6 @@
 #include <gtest/gtest.h>
 
-#include <sys/stat.h>
-#include <sys/sysmacros.h>
-
 #include <filesystem>
-
 #include <set>
 #include <string>
 #include <utility>
@@ -25,6 +21,7 @@
 #include "document/persistent_settings.h"
 #include "document/settings_store.h"
 #include "platform/scripted_dialog_runner.h"
+#include "tests/support/special_files.h"
 
 namespace {
 
@@ -211,34 +208,15 @@ TEST_F(HostileSettings, ASettingsFileThatCannotBeWrittenIsReportedOnceAtExit)
 TEST_F(HostileSettings, ALinkToADeviceAPipeOrAFolderIsLeftAloneAndReported)
 {
     namespace fs = std::filesystem;
-    struct Row {
-        const char* what;
-        fs::file_type type;
-    };
-    const Row rows[] = {
-        {"a device", fs::file_type::character},
-        {"a pipe", fs::file_type::fifo},
-        {"a folder", fs::file_type::directory},
-    };
+    using testsupport::SpecialFile;
     const fs::path ini = IniPath();
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.what);
+    for (const SpecialFile kind : {SpecialFile::ZeroDevice, SpecialFile::Fifo, SpecialFile::Folder}) {
+        SCOPED_TRACE(testsupport::Describe(kind));
         const fs::path target = TempPath("target");
         fs::remove_all(target);
         fs::remove(ini);
-        switch (row.type) {
-        case fs::file_type::character:
-            // A copy of /dev/zero; only the superuser may make one.
-            if (mknod(target.c_str(), S_IFCHR | 0666, makedev(1, 5)) != 0)
-                continue;
-            break;
-        case fs::file_type::fifo:
-            ASSERT_EQ(mkfifo(target.c_str(), 0666), 0);
-            break;
-        default:
-            fs::create_directories(target / "inside");
-            break;
-        }
+        if (!testsupport::MakeSpecialFile(kind, target))
+            continue;
         fs::create_symlink(target, ini);
         runner.messages.clear();
 
@@ -249,7 +227,7 @@ TEST_F(HostileSettings, ALinkToADeviceAPipeOrAFolderIsLeftAloneAndReported)
         ASSERT_EQ(runner.messages.size(), 1u);
         EXPECT_EQ(runner.messages[0].text,
                   QStringLiteral("Your settings could not be saved to ") + QString::fromStdString(IniPath()) + u'.');
-        EXPECT_EQ(fs::symlink_status(target).type(), row.type);
+        EXPECT_EQ(fs::symlink_status(target).type(), testsupport::TypeOf(kind));
         EXPECT_TRUE(fs::is_symlink(ini));
     }
 }

@@ -2,8 +2,6 @@
 // a symbolic link to a regular file, leave anything else alone and take
 // turns with another writer of the same file.
 #include <stdlib.h>
-#include <sys/stat.h>
-#include <sys/sysmacros.h>
 
 #include <algorithm>
 #include <chrono>
@@ -18,6 +16,7 @@
 #include "document/html_page.h"
 #include "document/user_dir_file.h"
 #include "tests/document/doc_fixture.h"
+#include "tests/support/special_files.h"
 
 namespace fs = std::filesystem;
 
@@ -131,17 +130,18 @@ TEST_P(SavedFiles, ALinkToARegularFileIsFollowedAndStays)
 // replace: the save is refused and nothing in the folder changes.
 TEST_P(SavedFiles, AnythingButARegularFileIsLeftAlone)
 {
+    using testsupport::SpecialFile;
     struct Row {
         const char* what;
-        fs::file_type type;
+        SpecialFile kind;
         bool linked;
     };
     const Row rows[] = {
-        {"a link to a device", fs::file_type::character, true},
-        {"a link to a pipe", fs::file_type::fifo, true},
-        {"a link to a folder", fs::file_type::directory, true},
-        {"a device", fs::file_type::character, false},
-        {"a pipe", fs::file_type::fifo, false},
+        {"a link to a device", SpecialFile::ZeroDevice, true},
+        {"a link to a pipe", SpecialFile::Fifo, true},
+        {"a link to a folder", SpecialFile::Folder, true},
+        {"a device", SpecialFile::ZeroDevice, false},
+        {"a pipe", SpecialFile::Fifo, false},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.what);
@@ -149,26 +149,15 @@ TEST_P(SavedFiles, AnythingButARegularFileIsLeftAlone)
         fs::remove_all(folder);
         fs::create_directories(folder);
         const fs::path other = folder / "other";
-        switch (row.type) {
-        case fs::file_type::character:
-            // A copy of /dev/zero; only the superuser may make one.
-            if (mknod(other.c_str(), S_IFCHR | 0666, makedev(1, 5)) != 0)
-                continue;
-            break;
-        case fs::file_type::fifo:
-            ASSERT_EQ(mkfifo(other.c_str(), 0666), 0);
-            break;
-        default:
-            fs::create_directories(other / "inside");
-            break;
-        }
+        if (!testsupport::MakeSpecialFile(row.kind, other))
+            continue;
         const fs::path saved = row.linked ? folder / "saved" : other;
         if (row.linked)
             fs::create_symlink("other", saved);
         const std::vector<std::string> before = Listing();
 
         EXPECT_FALSE(Save(saved));
-        EXPECT_EQ(fs::symlink_status(other).type(), row.type);
+        EXPECT_EQ(fs::symlink_status(other).type(), testsupport::TypeOf(row.kind));
         EXPECT_EQ(fs::is_symlink(saved), row.linked);
         EXPECT_EQ(Listing(), before);
     }

@@ -5,9 +5,6 @@
 #include <QSettings>
 #include <QTemporaryDir>
 
-#include <sys/stat.h>
-#include <sys/sysmacros.h>
-
 #include <algorithm>
 #include <filesystem>
 #include <functional>
@@ -16,6 +13,7 @@
 #include <vector>
 
 #include "platform/qt_settings_store.h"
+#include "tests/support/special_files.h"
 
 namespace {
 
@@ -184,10 +182,13 @@ TEST_F(QtSettingsStoreTest, OnlyARegularFileIsReadAndWritten)
         bool linked;
         bool written;
     };
-    // Only the superuser may make a device, here a copy of /dev/zero.
-    const auto device = [](const std::string& p) { return mknod(p.c_str(), S_IFCHR | 0666, makedev(1, 5)) == 0; };
-    const auto pipe = [](const std::string& p) { return mkfifo(p.c_str(), 0666) == 0; };
-    const auto folder = [](const std::string& p) { return QDir().mkpath(QString::fromStdString(p)); };
+    using testsupport::SpecialFile;
+    const auto special = [](SpecialFile kind) {
+        return [kind](const std::string& p) { return testsupport::MakeSpecialFile(kind, p); };
+    };
+    const auto device = special(SpecialFile::ZeroDevice);
+    const auto pipe = special(SpecialFile::Fifo);
+    const auto folder = special(SpecialFile::Folder);
     const auto file = [](const std::string& p) {
         WriteAt(p, "[Misc]\nvel=9\n");
         return true;
