@@ -1,5 +1,7 @@
 #include "document/file_writer.h"
 
+#include <fcntl.h>
+
 #include <cerrno>
 #include <chrono>
 #include <cstdint>
@@ -9,6 +11,7 @@
 #include <system_error>
 #include <thread>
 
+#include "document/file_reader.h"
 #include "document/save_target.h"
 
 namespace fs = std::filesystem;
@@ -150,17 +153,9 @@ bool FileWriterLock::Take()
 
 bool UserMayWrite(const fs::path& file)
 {
-    constexpr fs::perms kWrite = fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
-    std::error_code ec;
-    const fs::file_status status = fs::status(file, ec);
-    if (ec || status.type() != fs::file_type::regular || (status.permissions() & kWrite) == fs::perms::none)
-        return false;
-    // Appending nothing leaves the file and its time as they are.
-    std::FILE* probe = std::fopen(file.c_str(), "ab");
-    if (!probe)
-        return false;
-    std::fclose(probe);
-    return true;
+    // Opened to append nothing: the file and its time stay as they are.
+    const RegularFile probe(file, O_WRONLY | O_APPEND);
+    return probe.GetState() == RegularFile::State::Open && (probe.Status().st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) != 0;
 }
 
 bool SaveFileReplacing(const fs::path& path, const std::string& bytes, SaveOptions options)

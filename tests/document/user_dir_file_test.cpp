@@ -492,7 +492,7 @@ TEST_F(UserDirFileTest, FileThatCannotBeReadOrWrittenIsLeftAlone)
         {"larger than 64 MB",
          [&] {
              Write(file, bytes);
-             fs::resize_file(file, (64u << 20) + 1);
+             fs::resize_file(file, kMaxUserDirFileBytes + 1);
          },
          UserDirResult::FileError},
         {"a folder", [&] { fs::create_directories(file / "inside"); }, UserDirResult::FileError},
