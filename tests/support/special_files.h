@@ -80,18 +80,25 @@ inline bool MakeSpecialFile(SpecialFile kind, const std::filesystem::path& path)
 }
 
 // Whether anything opened a pipe for reading while this watched it. A writer
-// of its own waits in open() for a reader; code that opens the pipe finds it
-// and reads an empty file instead of waiting for ever, and at the end the
-// watch lets its writer go with a reader of its own.
+// of its own waits in open() for a reader; code that opens the pipe, once or
+// more, finds it and reads an empty file instead of waiting for ever, and at
+// the end the watch lets its writer go with a reader of its own.
 class FifoOpenWatch {
 public:
     explicit FifoOpenWatch(std::filesystem::path fifo) : m_fifo(std::move(fifo))
     {
         m_writer = std::thread([this] {
-            const int fd = ::open(m_fifo.c_str(), O_WRONLY | O_CLOEXEC);
-            m_opened = !m_releasing.load();
-            if (fd >= 0)
+            // Again after each opening: a reader may open the pipe more than once.
+            for (;;) {
+                const int fd = ::open(m_fifo.c_str(), O_WRONLY | O_CLOEXEC);
+                if (fd < 0 || m_releasing.load()) {
+                    if (fd >= 0)
+                        ::close(fd);
+                    return;
+                }
+                m_opened = true;
                 ::close(fd);
+            }
         });
     }
     ~FifoOpenWatch() { Opened(); }
