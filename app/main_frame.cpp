@@ -260,13 +260,16 @@ void CMainFrame::closeEvent(QCloseEvent* event)
 {
     if (!m_bClosed) {
         m_bClosed = true;
-        if (m_pDocument)
+        if (m_pDocument) {
             m_pDocument->OnCloseDocument();
+            // First: the chords the user added must not wait on the settings.
+            m_pDocument->CloseUserDirectory();
+        }
         SaveFrameSettings();
         if (!IsFirstActivate() && !Store().Flush())
             ReportSettingsNotSaved();
         if (m_pDocument)
-            m_pDocument->DeleteContents();
+            m_pDocument->DeleteSessionContents();
         if (m_nTimerId != 0)
             killTimer(m_nTimerId);
     }

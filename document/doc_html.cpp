@@ -1,8 +1,8 @@
 #include <filesystem>
-#include <fstream>
-#include <system_error>
+#include <sstream>
 
 #include "document/file_dialog_port.h"
+#include "document/file_reader.h"
 #include "document/file_writer.h"
 #include "document/html_page.h"
 #include "document/kvwin_doc.h"
@@ -49,14 +49,12 @@ void CKvwinDoc::OnFileLoadHtmlToScratchPad()
     const std::optional<std::string> path = m_ports.fileDialogs->GetOpenPath(document::kHtmlOpenFilter);
     if (!path)
         return;
-    std::error_code ec;
-    std::ifstream in;
-    if (!fs::is_directory(*path, ec))
-        in.open(*path, std::ios::binary);
-    if (!in.is_open()) {
+    std::string bytes;
+    if (document::ReadRegularFile(*path, document::kMaxHtmlPageBytes, bytes) != document::FileRead::Read) {
         m_ports.ui->MessageBox(kFileOpenError, ports::MessageIcon::Warning);
         return;
     }
+    std::istringstream in(std::move(bytes));
     document::ParsedPage page = document::parseAppletPage(in);
     page.secondTitle = fs::path(*path).stem().string();
     switch (document::applyToScratchPad(*this, page)) {

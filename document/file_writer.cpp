@@ -1,22 +1,27 @@
 #include "document/file_writer.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <cerrno>
-#include <chrono>
 #include <cstdint>
-#include <cstdio>
 #include <optional>
 #include <random>
 #include <system_error>
-#include <thread>
 
+#include "document/disk_calls.h"
+#include "document/file_reader.h"
 #include "document/save_target.h"
 
 namespace fs = std::filesystem;
 
 namespace {
 
-constexpr auto kLockWait = std::chrono::seconds(3);
-constexpr auto kStaleLock = std::chrono::seconds(30);
+constexpr const char* kTempSuffix = ".tmp";
+constexpr const char* kBackupTempSuffix = ".bak";
+// The random part of those names, in hexadecimal digits.
+constexpr std::size_t kTagDigits = 32;
 
 fs::path WithSuffix(const fs::path& path, const std::string& suffix)
 {
@@ -32,7 +37,7 @@ fs::path UniqueName(const fs::path& target, const char* suffix)
     static constexpr char kDigits[] = "0123456789abcdef";
     std::random_device random;
     std::string tag = ".";
-    for (int i = 0; i < 4; ++i) {
+    while (tag.size() <= kTagDigits) {
         std::uint32_t bits = random();
         for (int d = 0; d < 8; ++d, bits >>= 4)
             tag += kDigits[bits & 0xF];
@@ -40,21 +45,70 @@ fs::path UniqueName(const fs::path& target, const char* suffix)
     return WithSuffix(target, tag + suffix);
 }
 
-// A new file beside `target` holding `bytes`; empty when it could not be made.
-// It is created exclusively, so no two writers ever share one.
+// Whether `name` is one UniqueName makes for `target`.
+bool IsUniqueNameOf(const std::string& name, const std::string& target)
+{
+    const std::size_t tagEnd = target.size() + 1 + kTagDigits;
+    if (name.size() <= tagEnd || name.compare(0, target.size(), target) != 0 || name[target.size()] != '.')
+        return false;
+    for (std::size_t i = target.size() + 1; i < tagEnd; ++i) {
+        const char c = name[i];
+        if (!((c >= '0' && c <= '9') || (c >= 'a' && c <= 'f')))
+            return false;
+    }
+    const std::string suffix = name.substr(tagEnd);
+    return suffix == kTempSuffix || suffix == kBackupTempSuffix;
+}
+
+// Files of earlier saves of `target` that were cut off before they were
+// renamed into place. One younger than a stale lock may belong to a writer
+// at work now, which went on without the lock, and is left to it.
+void RemoveLeftovers(const fs::path& target)
+{
+    const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
+    const std::string name = target.filename().string();
+    std::error_code ec;
+    for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+        std::error_code ignored;
+        if (!IsUniqueNameOf(it->path().filename().string(), name) || !it->is_regular_file(ignored)
+            || it->is_symlink(ignored))
+            continue;
+        const fs::file_time_type written = fs::last_write_time(it->path(), ignored);
+        if (!ignored && fs::file_time_type::clock::now() - written > document::kStaleLock)
+            fs::remove(it->path(), ignored);
+    }
+}
+
+bool WriteAll(int fd, const std::string& bytes)
+{
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t count = ::write(fd, bytes.data() + done, bytes.size() - done);
+        if (count < 0 && errno == EINTR)
+            continue;
+        if (count <= 0)
+            return false;
+        done += static_cast<std::size_t>(count);
+    }
+    return true;
+}
+
+// A new file beside `target` holding `bytes`, on the disk; empty when it
+// could not be made. It is created exclusively, so no two writers ever share
+// one. Without the sync a power cut after the rename could leave the file
+// empty or half written.
 fs::path WriteNewFile(const fs::path& target, const std::string& bytes)
 {
     for (int attempt = 0; attempt < 8; ++attempt) {
-        const fs::path temp = UniqueName(target, ".tmp");
-        std::FILE* file = std::fopen(temp.c_str(), "wbx");
-        if (!file) {
+        const fs::path temp = UniqueName(target, kTempSuffix);
+        const int fd = document::Disk().open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd < 0) {
             if (errno == EEXIST)
                 continue;
             return {};
         }
-        const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
-        const bool flushed = std::fflush(file) == 0;
-        if (std::fclose(file) == 0 && written && flushed)
+        const bool written = WriteAll(fd, bytes) && document::Disk().fsync(fd) == 0;
+        if (::close(fd) == 0 && written)
             return temp;
         std::error_code ignored;
         fs::remove(temp, ignored);
@@ -63,11 +117,27 @@ fs::path WriteNewFile(const fs::path& target, const std::string& bytes)
     return {};
 }
 
+// The rename itself reaches the disk with the folder's entry.
+void SyncFolderOf(const fs::path& file)
+{
+    const fs::path folder = file.has_parent_path() ? file.parent_path() : fs::path(".");
+    const int fd = document::Disk().open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC, 0);
+    if (fd < 0)
+        return;
+    document::Disk().fsync(fd);
+    ::close(fd);
+}
+
+bool Rename(const fs::path& from, const fs::path& to)
+{
+    return document::Disk().rename(from.c_str(), to.c_str()) == 0;
+}
+
 // Keeps `target` as target + "!" while `target` stays in place: a hard link
 // where the file system has them, else a copy, renamed over the old backup.
 bool KeepBackup(const fs::path& target)
 {
-    const fs::path temp = UniqueName(target, ".bak");
+    const fs::path temp = UniqueName(target, kBackupTempSuffix);
     std::error_code ec;
     fs::create_hard_link(target, temp, ec);
     if (ec) {
@@ -78,8 +148,7 @@ bool KeepBackup(const fs::path& target)
             return false;
         }
     }
-    fs::rename(temp, WithSuffix(target, "!"), ec);
-    if (ec) {
+    if (!Rename(temp, WithSuffix(target, "!"))) {
         std::error_code ignored;
         fs::remove(temp, ignored);
         return false;
@@ -104,13 +173,12 @@ bool ReplaceTarget(const fs::path& target, const std::string& bytes, bool keepBa
         fs::permissions(temp, old.permissions(), ec);
         ok = !keepBackup || KeepBackup(target);
     }
-    if (ok)
-        fs::rename(temp, target, ec);
-    if (!ok || ec) {
+    if (!ok || !Rename(temp, target)) {
         std::error_code ignored;
         fs::remove(temp, ignored);
         return false;
     }
+    SyncFolderOf(target);
     return true;
 }
 
@@ -118,49 +186,11 @@ bool ReplaceTarget(const fs::path& target, const std::string& bytes, bool keepBa
 
 namespace document {
 
-FileWriterLock::FileWriterLock(const fs::path& target) : m_path(WithSuffix(target, ".lock"))
-{
-    const auto deadline = std::chrono::steady_clock::now() + kLockWait;
-    while (!Take() && std::chrono::steady_clock::now() < deadline)
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
-}
-
-FileWriterLock::~FileWriterLock()
-{
-    std::error_code ignored;
-    if (m_bHeld)
-        fs::remove(m_path, ignored);
-}
-
-bool FileWriterLock::Take()
-{
-    if (std::FILE* file = std::fopen(m_path.c_str(), "wbx")) {
-        std::fclose(file);
-        m_bHeld = true;
-        return true;
-    }
-    if (errno != EEXIST)
-        return true;  // no lock can be made here; nothing to wait for
-    std::error_code ec;
-    const auto made = fs::last_write_time(m_path, ec);
-    if (!ec && fs::file_time_type::clock::now() - made > kStaleLock)
-        fs::remove(m_path, ec);
-    return false;
-}
-
 bool UserMayWrite(const fs::path& file)
 {
-    constexpr fs::perms kWrite = fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
-    std::error_code ec;
-    const fs::file_status status = fs::status(file, ec);
-    if (ec || status.type() != fs::file_type::regular || (status.permissions() & kWrite) == fs::perms::none)
-        return false;
-    // Appending nothing leaves the file and its time as they are.
-    std::FILE* probe = std::fopen(file.c_str(), "ab");
-    if (!probe)
-        return false;
-    std::fclose(probe);
-    return true;
+    // Opened to append nothing: the file and its time stay as they are.
+    const RegularFile probe(file, O_WRONLY | O_APPEND);
+    return probe.GetState() == RegularFile::State::Open && (probe.Status().st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) != 0;
 }
 
 bool SaveFileReplacing(const fs::path& path, const std::string& bytes, SaveOptions options)
@@ -168,9 +198,10 @@ bool SaveFileReplacing(const fs::path& path, const std::string& bytes, SaveOptio
     const std::optional<fs::path> target = ports::SaveTarget(path);
     if (!target)
         return false;
-    if (options.lockHeld)
-        return ReplaceTarget(*target, bytes, options.keepBackup);
-    const FileWriterLock lock(*target);
+    std::optional<FileWriterLock> lock;
+    if (!options.lockHeld)
+        lock.emplace(*target);
+    RemoveLeftovers(*target);
     return ReplaceTarget(*target, bytes, options.keepBackup);
 }
 

@@ -1,14 +1,22 @@
 #pragma once
+#include <chrono>
 #include <filesystem>
 #include <string>
 
 namespace document {
 
+// A lock, or a file of a save, older than this was left by a writer that
+// died: no save takes so long.
+inline constexpr std::chrono::seconds kStaleLock{30};
+
 // Writers of one file, in this process or another, take turns: each holds
-// this while it reads and writes the file `target`. The lock is a file
-// beside the target, made only while absent; one older than half a minute
-// was left by a writer that died. A writer that cannot get it within three
-// seconds goes on rather than lose its work.
+// this while it reads and writes the file `target`. The lock is a regular
+// file beside the target, made only while absent, naming the process that
+// holds it and its host. A lock whose process is gone from this host is taken
+// over at once, as is one older than kStaleLock. Anything else in its place
+// (a folder, a pipe, a link) is no writer's lock and is given up on at once.
+// A writer that cannot get the lock within three seconds goes on without it
+// or, when it would rather not, gives up (Held).
 class FileWriterLock {
 public:
     explicit FileWriterLock(const std::filesystem::path& target);
@@ -16,8 +24,11 @@ public:
     FileWriterLock(const FileWriterLock&) = delete;
     FileWriterLock& operator=(const FileWriterLock&) = delete;
 
+    bool Held() const { return m_bHeld; }
+
 private:
-    bool Take();
+    enum class Attempt { Held, Wait, Again, GiveUp };
+    Attempt Take();
 
     std::filesystem::path m_path;
     bool m_bHeld = false;
@@ -31,12 +42,14 @@ struct SaveOptions {
 };
 
 // Replaces the file `path` names with `bytes`, whole or not at all: they go
-// into a new file beside it, which is renamed into place, so the file never
-// goes missing or half written and a failed write leaves the old one. A
-// symbolic link stays and the regular file it leads to is rewritten; a
-// device, a pipe, a folder or a link to one is left alone (ports::SaveTarget),
-// as is a file without a write permission bit. The file keeps its mode.
-// False when nothing was written.
+// into a new file beside it, which reaches the disk before it is renamed into
+// place, so the file never goes missing or half written, not even at a power
+// cut, and a failed write leaves the old one. A symbolic link stays and the
+// regular file it leads to is rewritten; a device, a pipe, a folder or a link
+// to one is left alone (ports::SaveTarget), as is a file without a write
+// permission bit. The file keeps its mode. Files that earlier saves of it
+// left behind when they were cut off are removed. False when nothing was
+// written.
 bool SaveFileReplacing(const std::filesystem::path& path, const std::string& bytes, SaveOptions options = {});
 
 // The user may change the regular file `file`: it has a write permission bit,

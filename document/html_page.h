@@ -17,6 +17,9 @@ namespace document {
 inline constexpr const char* kHtmlSaveFilter = "HTML Files (*.html *.htm);;Plain Text (*.txt);;All Files (*)";
 inline constexpr const char* kHtmlOpenFilter = "HTML Files (*.html *.htm);;All Files (*)";
 inline constexpr const char* kHtmlSuffix = "html";
+// Our pages are a few kilobytes; a file far larger is no page of ours and is
+// refused rather than read.
+inline constexpr std::uintmax_t kMaxHtmlPageBytes = 4u << 20;
 
 // COLORREF to 0xRRGGBB and back: bytes 0 and 2 exchanged, byte 3 cleared.
 constexpr std::uint32_t SwapRedBlue(std::uint32_t colour)

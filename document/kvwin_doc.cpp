@@ -134,11 +134,21 @@ void CKvwinDoc::OnCloseDocument()
 
 void CKvwinDoc::DeleteContents()
 {
+    CloseUserDirectory();
+    DeleteSessionContents();
+}
+
+void CKvwinDoc::CloseUserDirectory()
+{
     if (!m_listUserDir.empty() || g_bUserDirModified) {
         if (g_bUserDirModified)
             WriteUserDirectory();
         m_listUserDir.clear();
     }
+}
+
+void CKvwinDoc::DeleteSessionContents()
+{
     ResetHistory();
     m_ports.midi->Close();
     m_astrFonts.clear();

@@ -142,7 +142,13 @@ public:
     void InitDocument(PersistentSettings& frame);
     void FindMidiOutDevice();
     void OnCloseDocument();
+    // CloseUserDirectory, then DeleteSessionContents. Closing runs the two
+    // apart, the settings saved between them.
     void DeleteContents();
+    // Writes the User Directory when it changed, then empties the list.
+    void CloseUserDirectory();
+    // Empties the history, closes MIDI and forgets the font list.
+    void DeleteSessionContents();
     bool OnNewDocument();
     // File New while the program runs: empties as a new document does, then
     // gets the User Directory and MIDI back as start-up left them.

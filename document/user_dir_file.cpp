@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cctype>
-#include <cstdio>
 #include <limits>
 #include <map>
 #include <optional>
@@ -10,6 +9,7 @@
 #include <utility>
 
 #include "document/docs_folder.h"
+#include "document/file_reader.h"
 #include "document/file_writer.h"
 #include "document/save_target.h"
 #include "document/text_decoding.h"
@@ -21,10 +21,6 @@ namespace {
 constexpr const char* kFileName = "UserDir.kv";
 constexpr const char* kOldFileName = "userdir.doc";
 constexpr const char* kOldBackupName = "userdir.bk!";
-
-// Over a million entries; a bigger file is not ours and is left alone
-// rather than read into memory whole.
-constexpr std::uintmax_t kMaxFileBytes = 64u << 20;
 
 std::optional<fs::path> DocumentsFile(const DocsFolder& docs)
 {
@@ -52,31 +48,11 @@ UdirChordValue ParseValue(std::string_view text)
     return static_cast<UdirChordValue>(std::clamp(value, kMin, kMax));
 }
 
-enum class FileRead { Read, Missing, Failed };
+using document::FileRead;
 
 FileRead ReadBytes(const fs::path& path, std::string& bytes)
 {
-    std::error_code ec;
-    const fs::file_status status = fs::status(path, ec);
-    if (status.type() == fs::file_type::not_found)
-        return FileRead::Missing;
-    if (ec || status.type() != fs::file_type::regular)
-        return FileRead::Failed;
-    const std::uintmax_t size = fs::file_size(path, ec);
-    if (ec || size > kMaxFileBytes)
-        return FileRead::Failed;
-    std::FILE* file = std::fopen(path.c_str(), "rb");
-    if (!file)
-        return FileRead::Failed;
-    bytes.clear();
-    bytes.reserve(static_cast<std::size_t>(size));
-    char buffer[1 << 16];
-    std::size_t count = 0;
-    while (bytes.size() <= kMaxFileBytes && (count = std::fread(buffer, 1, sizeof buffer, file)) > 0)
-        bytes.append(buffer, count);
-    const bool failed = std::ferror(file) != 0 || bytes.size() > kMaxFileBytes;
-    std::fclose(file);
-    return failed ? FileRead::Failed : FileRead::Read;
+    return document::ReadRegularFile(path, kMaxUserDirFileBytes, bytes);
 }
 
 // All or nothing: a file that fails part way adds no entry.
@@ -182,7 +158,7 @@ void SetUserDirPath(UserDirState& state, const DocsFolder& docs)
 
 UserDirResult ReadUserDirFile(const fs::path& path, UserDirList& list)
 {
-    return ReadEntries(path, list) == FileRead::Failed ? UserDirResult::FileError : UserDirResult::Ok;
+    return ReadEntries(path, list) == FileRead::Refused ? UserDirResult::FileError : UserDirResult::Ok;
 }
 
 UserDirResult MigrateUserDirFile(UserDirState& state, const DocsFolder& docs)
@@ -238,7 +214,7 @@ UserDirResult SaveUserDirectory(UserDirState& state)
     // What the file holds now: another instance may have written it since.
     UserDirList theirs;
     switch (ReadEntries(*target, theirs)) {
-    case FileRead::Failed:
+    case FileRead::Refused:
         return UserDirResult::FileError;
     case FileRead::Missing:
         theirs = state.m_listRead;

@@ -11,6 +11,10 @@ class DocsFolder;
 // Shown (exclamation icon, OK) when the file cannot be read or written.
 inline constexpr std::string_view kUserDirFileError = "User directory file error";
 
+// Over a million entries; a bigger file is not ours and is left alone
+// rather than read into memory whole.
+inline constexpr std::uintmax_t kMaxUserDirFileBytes = 64u << 20;
+
 inline constexpr std::string_view kUserDirHeader1 = "// Tonalith generated user directory file.";
 inline constexpr std::string_view kUserDirHeader2 = "// Used by kvwin32.exe - do not edit!";
 

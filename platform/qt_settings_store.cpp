@@ -1,15 +1,26 @@
 #include "platform/qt_settings_store.h"
 
+#include <filesystem>
+#include <memory>
+#include <optional>
+#include <system_error>
+
 #include <QFile>
 #include <QFileInfo>
 #include <QSettings>
-#include <QString>
+#include <QStandardPaths>
 #include <QStringList>
-#include <QVariant>
+#include <QTemporaryDir>
 
-#include "document/ports.h"
+#include "document/file_reader.h"
+#include "document/file_writer.h"
+#include "document/save_target.h"
+
+namespace fs = std::filesystem;
 
 namespace {
+
+using Values = QMap<QString, QVariant>;
 
 // A backslash in a group name survives QSettings' INI escaping ("%5C") and
 // comes back as itself; only "/" separates groups.
@@ -27,28 +38,89 @@ QString Text(const QVariant& value)
     return value.toString();
 }
 
-// The user's file for the company and the application. QSettings reads a file
-// as soon as it is made, so it is asked only for the company's file, which it
-// reads anyway, and the application's name is put beside it.
+// Where QSettings keeps the company's and application's file on this system,
+// found without opening any file.
 QString UsersFile()
 {
-    const QSettings company(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Varnoth"));
-    return QFileInfo(company.fileName()).absolutePath() + QStringLiteral("/Varnoth/Tonalith.conf");
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
+           + QStringLiteral("/Varnoth/Tonalith.conf");
+}
+
+fs::path FsPath(const QString& path)
+{
+    return QFile::encodeName(path).toStdString();
+}
+
+// INI text in a file of its own in a private folder, where QSettings reads
+// and writes it: neither its reading nor its lock ever touches the user's file.
+class PrivateIni {
+public:
+    explicit PrivateIni(const std::string& bytes)
+    {
+        if (!m_dir.isValid())
+            return;
+        QFile file(m_dir.filePath(QStringLiteral("settings.ini")));
+        if (!file.open(QIODevice::WriteOnly)
+            || file.write(bytes.data(), static_cast<qint64>(bytes.size())) != static_cast<qint64>(bytes.size()))
+            return;
+        file.close();
+        m_settings = std::make_unique<QSettings>(file.fileName(), QSettings::IniFormat);
+    }
+
+    // Null when the private file could not be made.
+    QSettings* Settings() { return m_settings.get(); }
+
+    // The values as QSettings read them.
+    Values All() const
+    {
+        Values values;
+        for (const QString& key : m_settings->allKeys())
+            values.insert(key, m_settings->value(key));
+        return values;
+    }
+
+    // The text after `changes`; nothing when it could not be written.
+    std::optional<std::string> Changed(const Values& changes)
+    {
+        for (auto it = changes.constBegin(); it != changes.constEnd(); ++it)
+            m_settings->setValue(it.key(), it.value());
+        m_settings->sync();
+        if (m_settings->status() == QSettings::AccessError)
+            return std::nullopt;
+        QFile file(m_settings->fileName());
+        if (!file.open(QIODevice::ReadOnly))
+            return std::nullopt;
+        return file.readAll().toStdString();
+    }
+
+private:
+    QTemporaryDir m_dir;
+    std::unique_ptr<QSettings> m_settings;
+};
+
+// The settings file's text, or nothing when it is no file to read.
+std::optional<std::string> ReadSettingsFile(const fs::path& path)
+{
+    std::string bytes;
+    if (document::ReadRegularFile(path, platform::kMaxSettingsFileBytes, bytes) == document::FileRead::Refused)
+        return std::nullopt;
+    return bytes;
 }
 
 }  // namespace
 
 namespace platform {
 
-QtSettingsStore::QtSettingsStore() : m_path(UsersFile())
-{
-    File();
-}
+QtSettingsStore::QtSettingsStore() : QtSettingsStore(UsersFile().toStdString()) {}
 
 QtSettingsStore::QtSettingsStore(const std::string& iniPath)
     : m_path(QFileInfo(QString::fromStdString(iniPath)).absoluteFilePath())
 {
-    File();
+    if (const std::optional<std::string> bytes = ReadSettingsFile(FsPath(m_path))) {
+        PrivateIni ini(*bytes);
+        if (ini.Settings())
+            m_values = ini.All();
+    }
 }
 
 QtSettingsStore::~QtSettingsStore()
@@ -57,24 +129,12 @@ QtSettingsStore::~QtSettingsStore()
         Flush();
 }
 
-bool QtSettingsStore::FileIsUsable() const
-{
-    return ports::SaveTarget(QFile::encodeName(m_path).toStdString()).has_value();
-}
-
-QSettings* QtSettingsStore::File()
-{
-    if (!m_settings && FileIsUsable())
-        m_settings = std::make_unique<QSettings>(m_path, QSettings::IniFormat);
-    return m_settings.get();
-}
-
 QVariant QtSettingsStore::Value(const QString& key) const
 {
     const auto pending = m_pending.constFind(key);
     if (pending != m_pending.constEnd())
         return *pending;
-    return m_settings ? m_settings->value(key) : QVariant();
+    return m_values.value(key);
 }
 
 bool QtSettingsStore::Contains(std::string_view section, std::string_view key) const
@@ -105,36 +165,50 @@ std::optional<std::int32_t> QtSettingsStore::ReadInt(std::string_view section, s
 
 void QtSettingsStore::WriteString(std::string_view section, std::string_view key, std::string_view value)
 {
-    m_written.insert(Key(section, key));
     m_pending.insert(Key(section, key), QString::fromUtf8(value.data(), static_cast<qsizetype>(value.size())));
 }
 
 void QtSettingsStore::WriteInt(std::string_view section, std::string_view key, std::int32_t value)
 {
-    m_written.insert(Key(section, key));
     m_pending.insert(Key(section, key), static_cast<int>(value));
 }
 
 bool QtSettingsStore::Flush()
 {
-    // Checked at every write: the file may have been replaced meanwhile.
-    QSettings* settings = FileIsUsable() ? File() : nullptr;
-    if (!settings)
-        return m_pending.isEmpty();
-    for (auto it = m_pending.constBegin(); it != m_pending.constEnd(); ++it)
-        settings->setValue(it.key(), it.value());
-    m_pending.clear();
-    settings->sync();
-    if (settings->status() == QSettings::AccessError)
+    if (m_pending.isEmpty())
+        return true;
+    const std::optional<fs::path> target = ports::SaveTarget(FsPath(m_path));
+    if (!target)
+        return false;
+    std::error_code ignored;
+    fs::create_directories(target->parent_path(), ignored);
+    // Between reading the file and replacing it no other instance writes it.
+    const document::FileWriterLock lock(*target);
+    if (!lock.Held())
+        return false;
+    // What the file holds now: another instance may have written it since.
+    const std::optional<std::string> current = ReadSettingsFile(*target);
+    if (!current)
+        return false;
+    PrivateIni merged(*current);
+    const std::optional<std::string> bytes = merged.Settings() ? merged.Changed(m_pending) : std::nullopt;
+    if (!bytes)
         return false;
     // The status keeps only its first error, which for a file that was
-    // malformed when read hides a failed write: the file must show what was
+    // malformed when read hides a failed write: the text must show what was
     // written.
-    const QSettings file(m_path, QSettings::IniFormat);
-    for (const QString& key : m_written) {
-        if (Text(file.value(key)) != Text(settings->value(key)))
+    PrivateIni written(*bytes);
+    if (!written.Settings())
+        return false;
+    const Values values = written.All();
+    for (auto it = m_pending.constBegin(); it != m_pending.constEnd(); ++it) {
+        if (Text(values.value(it.key())) != Text(it.value()))
             return false;
     }
+    if (!document::SaveFileReplacing(*target, *bytes, {.lockHeld = true}))
+        return false;
+    m_values = values;
+    m_pending.clear();
     return true;
 }
 

@@ -1,24 +1,23 @@
 #pragma once
-#include <memory>
+#include <cstdint>
 #include <string>
 
 #include <QMap>
-#include <QSet>
 #include <QString>
 #include <QVariant>
 
 #include "document/settings_store.h"
-
-class QSettings;
 
 namespace platform {
 
 // The settings in the user's INI file (~/.config/Varnoth/Tonalith.conf).
 // Section names become INI groups as they are, so "Midi\Output" stays one
 // group rather than "Output" inside "Midi". Changes reach the file at Flush
-// or when the store is destroyed. The file is saved as every file of the
-// program is (ports::SaveTarget): a link to a regular file is followed; a
-// device, a pipe or a folder, or a link to one, is neither read nor written.
+// or when the store is destroyed, merged with what another instance wrote
+// there since. The file is read and saved as every file of the program is:
+// only a regular file, or a link to one, is read or written; a device, a
+// pipe, a folder, a file without a write bit or a lock that cannot be taken
+// within a few seconds leaves it as it is.
 class QtSettingsStore final : public SettingsStore {
 public:
     QtSettingsStore();
@@ -32,24 +31,22 @@ public:
     void WriteString(std::string_view section, std::string_view key, std::string_view value) override;
     void WriteInt(std::string_view section, std::string_view key, std::int32_t value) override;
     // Writes the file now; false when it could not be written (read-only,
-    // disk full, a folder or a device in its place).
+    // disk full, a folder or a device in its place, its lock stuck).
     bool Flush() override;
     // The file behind the store.
     std::string Location() const override;
 
 private:
-    // True when the file may be read and written now.
-    bool FileIsUsable() const;
-    // The file as read, made the first time the file is usable.
-    QSettings* File();
     QVariant Value(const QString& key) const;
 
     QString m_path;
-    std::unique_ptr<QSettings> m_settings;
-    // Written since the last Flush; QSettings gets them only when they may
-    // go to the file, since it writes whatever it holds when it likes.
+    // The file as last read or written.
+    QMap<QString, QVariant> m_values;
+    // Written since the last Flush that reached the file.
     QMap<QString, QVariant> m_pending;
-    QSet<QString> m_written;  // keys, for Flush to find in the file
 };
+
+// Far beyond any settings file; a bigger one is not read.
+inline constexpr std::uintmax_t kMaxSettingsFileBytes = 1u << 20;
 
 }  // namespace platform

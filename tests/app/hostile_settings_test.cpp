@@ -1,10 +1,9 @@
 #include <gtest/gtest.h>
 
-#include <sys/stat.h>
-#include <sys/sysmacros.h>
-
 #include <filesystem>
-
+#include <fstream>
+#include <iterator>
+#include <optional>
 #include <set>
 #include <string>
 #include <utility>
@@ -25,6 +24,7 @@
 #include "document/settings_store.h"
 #include "support/memory_settings_store.h"
 #include "support/scripted_dialog_runner.h"
+#include "support/special_files.h"
 
 namespace {
 
@@ -211,34 +211,15 @@ TEST_F(HostileSettings, ASettingsFileThatCannotBeWrittenIsReportedOnceAtExit)
 TEST_F(HostileSettings, ALinkToADeviceAPipeOrAFolderIsLeftAloneAndReported)
 {
     namespace fs = std::filesystem;
-    struct Row {
-        const char* what;
-        fs::file_type type;
-    };
-    const Row rows[] = {
-        {"a device", fs::file_type::character},
-        {"a pipe", fs::file_type::fifo},
-        {"a folder", fs::file_type::directory},
-    };
+    using testsupport::SpecialFile;
     const fs::path ini = IniPath();
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.what);
+    for (const SpecialFile kind : {SpecialFile::ZeroDevice, SpecialFile::Fifo, SpecialFile::Folder}) {
+        SCOPED_TRACE(testsupport::Describe(kind));
         const fs::path target = TempPath("target");
         fs::remove_all(target);
         fs::remove(ini);
-        switch (row.type) {
-        case fs::file_type::character:
-            // A copy of /dev/zero; only the superuser may make one.
-            if (mknod(target.c_str(), S_IFCHR | 0666, makedev(1, 5)) != 0)
-                continue;
-            break;
-        case fs::file_type::fifo:
-            ASSERT_EQ(mkfifo(target.c_str(), 0666), 0);
-            break;
-        default:
-            fs::create_directories(target / "inside");
-            break;
-        }
+        if (!testsupport::MakeSpecialFile(kind, target))
+            continue;
         fs::create_symlink(target, ini);
         runner.messages.clear();
 
@@ -249,9 +230,81 @@ TEST_F(HostileSettings, ALinkToADeviceAPipeOrAFolderIsLeftAloneAndReported)
         ASSERT_EQ(runner.messages.size(), 1u);
         EXPECT_EQ(runner.messages[0].text,
                   QStringLiteral("Your settings could not be saved to ") + QString::fromStdString(IniPath()) + u'.');
-        EXPECT_EQ(fs::symlink_status(target).type(), row.type);
+        EXPECT_EQ(fs::symlink_status(target).type(), testsupport::TypeOf(kind));
         EXPECT_TRUE(fs::is_symlink(ini));
     }
+}
+
+// A lock beside the settings file that no writer can take, a folder or a
+// pipe: File > Exit neither waits on it nor opens it, says the settings
+// were not saved, and the chord added meanwhile is in the User Directory.
+TEST_F(HostileSettings, AStuckSettingsLockNeitherHoldsUpTheCloseNorLosesAChord)
+{
+    namespace fs = std::filesystem;
+    using testsupport::SpecialFile;
+    const fs::path documents = UseDocumentsFolder();
+    const fs::path lock = IniPath() + ".lock";
+    for (const SpecialFile kind : {SpecialFile::Folder, SpecialFile::Fifo}) {
+        SCOPED_TRACE(testsupport::Describe(kind));
+        fs::remove_all(lock);
+        fs::remove(documents / "UserDir.kv");
+        WriteSettings({{{"Misc", "instr"}, "3001"}});
+        const std::string settings = [&] {
+            std::ifstream in(IniPath(), std::ios::binary);
+            return std::string(std::istreambuf_iterator<char>(in), {});
+        }();
+        ASSERT_TRUE(testsupport::MakeSpecialFile(kind, lock));
+        std::optional<testsupport::FifoOpenWatch> watch;
+        if (kind == SpecialFile::Fifo)
+            watch.emplace(lock);
+        runner.messages.clear();
+
+        Start();
+        Doc().m_listUserDir.push_back({"Mine", 0x091});
+        g_bUserDirModified = true;
+        Frame().close();
+        Stop();
+
+        ASSERT_EQ(runner.messages.size(), 1u);
+        EXPECT_EQ(runner.messages[0].text,
+                  QStringLiteral("Your settings could not be saved to ") + QString::fromStdString(IniPath()) + u'.');
+        std::ifstream in(documents / "UserDir.kv", std::ios::binary);
+        const std::string chords(std::istreambuf_iterator<char>(in), {});
+        EXPECT_NE(chords.find("\nMine~145\r\r\n"), std::string::npos) << chords;
+        std::ifstream now(IniPath(), std::ios::binary);
+        EXPECT_EQ(std::string(std::istreambuf_iterator<char>(now), {}), settings);
+        if (watch) {
+            EXPECT_FALSE(watch->Opened()) << "the lock was opened";
+        }
+        EXPECT_EQ(fs::symlink_status(lock).type(), testsupport::TypeOf(kind));
+    }
+}
+
+// At close the User Directory is saved before the settings: when neither
+// can be written, its box comes first.
+TEST_F(HostileSettings, TheUserDirectoryIsSavedBeforeTheSettings)
+{
+    namespace fs = std::filesystem;
+    const fs::path documents = UseDocumentsFolder();
+    const fs::path chords = documents / "UserDir.kv";
+    std::ofstream(chords, std::ios::binary) << "// a\r\n// b\r\nKept~1160\r\r\n";
+    WriteSettings({{{"Misc", "instr"}, "3001"}});
+    constexpr fs::perms kReadOnly = fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read;
+    fs::permissions(chords, kReadOnly);
+    fs::permissions(IniPath(), kReadOnly);
+
+    Start();
+    Doc().m_listUserDir.push_back({"Mine", 0x091});
+    g_bUserDirModified = true;
+    Frame().close();
+    Stop();
+
+    std::vector<std::string> texts;
+    for (const auto& message : runner.messages)
+        texts.push_back(message.text.toStdString());
+    EXPECT_EQ(texts, (std::vector<std::string>{"User directory file error",
+                                               "Your settings could not be saved to " + IniPath() + "."}));
+    EXPECT_EQ(fs::status(IniPath()).permissions(), kReadOnly);
 }
 
 }  // namespace

@@ -3,9 +3,11 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <optional>
 
 #include "document/html_page.h"
 #include "tests/document/doc_fixture.h"
+#include "tests/support/special_files.h"
 
 namespace fs = std::filesystem;
 
@@ -188,6 +190,62 @@ TEST_F(HtmlCommands, LoadTellsWhatCouldNotBeRead)
     ui.messages.clear();
     doc->OnFileLoadHtmlToScratchPad();
     EXPECT_EQ(ui.messages, std::vector<std::string>{"File open error"});
+}
+
+// Only a regular file of a page's size is read: a pipe would wait for a
+// writer for ever, a device like /dev/zero would fill the memory. Each is
+// refused at once and the Scratch Pad stays as it was.
+TEST_F(HtmlCommands, LoadReadsOnlyARegularFileOfAPagesSize)
+{
+    using testsupport::SpecialFile;
+    struct Case {
+        const char* what;
+        std::optional<SpecialFile> special;  // nothing: a page too large
+        bool linked;
+    };
+    const Case cases[] = {
+        {"a pipe", SpecialFile::Fifo, false},
+        {"a link to a pipe", SpecialFile::Fifo, true},
+        {"a device like /dev/zero", SpecialFile::ZeroDevice, false},
+        {"a link to a device like /dev/zero", SpecialFile::ZeroDevice, true},
+        {"a device like /dev/null", SpecialFile::NullDevice, false},
+        {"a link to a folder", SpecialFile::Folder, true},
+        {"a loop of links", SpecialFile::LinkLoop, false},
+        {"a page far larger than ours", std::nullopt, false},
+    };
+    addPadChord(3, "C");
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const fs::path folder = dir / c.what;
+        fs::create_directories(folder);
+        const fs::path target = folder / "target.html";
+        if (c.special) {
+            if (!testsupport::MakeSpecialFile(*c.special, target))
+                continue;
+        } else {
+            Write(target, "<title>Big</title>\r\n<param name=\"info1\" value=\"11A000000A\">\r\n");
+            fs::resize_file(target, document::kMaxHtmlPageBytes + 1);
+        }
+        const fs::path chosen = c.linked ? folder / "chosen.html" : target;
+        if (c.linked)
+            fs::create_symlink(target, chosen);
+        std::optional<testsupport::FifoOpenWatch> watch;
+        if (c.special == SpecialFile::Fifo)
+            watch.emplace(target);
+        ui.messages.clear();
+        const int updates = ui.updates;
+        files.answer = chosen.string();
+
+        doc->OnFileLoadHtmlToScratchPad();
+        if (watch) {
+            EXPECT_FALSE(watch->Opened()) << "the pipe was opened";
+        }
+        EXPECT_EQ(ui.messages, std::vector<std::string>{"File open error"});
+        EXPECT_EQ(ui.updates, updates);
+        EXPECT_EQ(doc->m_nPadCount, 1);
+        EXPECT_EQ(doc->m_strPadTitle, "Scratch Pad");
+        EXPECT_EQ(doc->m_astrPadNames[0], "C");
+    }
 }
 
 }  // namespace

@@ -1,15 +1,16 @@
 // The HTML page and the User Directory are saved by one writer: both follow
-// a symbolic link to a regular file, leave anything else alone and take
-// turns with another writer of the same file.
+// a symbolic link to a regular file, leave anything else alone, take turns
+// with another writer of the same file and reach the disk.
 #include <stdlib.h>
-#include <sys/stat.h>
-#include <sys/sysmacros.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <map>
 #include <ostream>
 #include <string>
 #include <thread>
@@ -17,7 +18,9 @@
 
 #include "document/html_page.h"
 #include "document/user_dir_file.h"
+#include "tests/document/disk_calls_scope.h"
 #include "tests/document/doc_fixture.h"
+#include "tests/support/special_files.h"
 
 namespace fs = std::filesystem;
 
@@ -131,17 +134,18 @@ TEST_P(SavedFiles, ALinkToARegularFileIsFollowedAndStays)
 // replace: the save is refused and nothing in the folder changes.
 TEST_P(SavedFiles, AnythingButARegularFileIsLeftAlone)
 {
+    using testsupport::SpecialFile;
     struct Row {
         const char* what;
-        fs::file_type type;
+        SpecialFile kind;
         bool linked;
     };
     const Row rows[] = {
-        {"a link to a device", fs::file_type::character, true},
-        {"a link to a pipe", fs::file_type::fifo, true},
-        {"a link to a folder", fs::file_type::directory, true},
-        {"a device", fs::file_type::character, false},
-        {"a pipe", fs::file_type::fifo, false},
+        {"a link to a device", SpecialFile::ZeroDevice, true},
+        {"a link to a pipe", SpecialFile::Fifo, true},
+        {"a link to a folder", SpecialFile::Folder, true},
+        {"a device", SpecialFile::ZeroDevice, false},
+        {"a pipe", SpecialFile::Fifo, false},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.what);
@@ -149,26 +153,15 @@ TEST_P(SavedFiles, AnythingButARegularFileIsLeftAlone)
         fs::remove_all(folder);
         fs::create_directories(folder);
         const fs::path other = folder / "other";
-        switch (row.type) {
-        case fs::file_type::character:
-            // A copy of /dev/zero; only the superuser may make one.
-            if (mknod(other.c_str(), S_IFCHR | 0666, makedev(1, 5)) != 0)
-                continue;
-            break;
-        case fs::file_type::fifo:
-            ASSERT_EQ(mkfifo(other.c_str(), 0666), 0);
-            break;
-        default:
-            fs::create_directories(other / "inside");
-            break;
-        }
+        if (!testsupport::MakeSpecialFile(row.kind, other))
+            continue;
         const fs::path saved = row.linked ? folder / "saved" : other;
         if (row.linked)
             fs::create_symlink("other", saved);
         const std::vector<std::string> before = Listing();
 
         EXPECT_FALSE(Save(saved));
-        EXPECT_EQ(fs::symlink_status(other).type(), row.type);
+        EXPECT_EQ(fs::symlink_status(other).type(), testsupport::TypeOf(row.kind));
         EXPECT_EQ(fs::is_symlink(saved), row.linked);
         EXPECT_EQ(Listing(), before);
     }
@@ -191,6 +184,120 @@ TEST_P(SavedFiles, ASecondWriterWaitsForTheFirst)
     writer.join();
 
     EXPECT_TRUE(saved_ok);
+    EXPECT_EQ(Read(saved), Expected());
+    EXPECT_EQ(Listing(), std::vector<std::string>{"saved"});
+}
+
+// The system calls of a save, in order, with the names they were given.
+struct DiskLog {
+    static inline document::DiskCalls system;
+    static inline std::map<int, std::string> opened;
+    static inline std::vector<std::string> calls;
+    static inline std::string lockAtRename;
+    static inline fs::path lock;
+
+    static int Open(const char* path, int flags, mode_t mode)
+    {
+        const int fd = system.open(path, flags, mode);
+        if (fd >= 0)
+            opened[fd] = path;
+        return fd;
+    }
+    static int Fsync(int fd)
+    {
+        calls.push_back("fsync " + opened[fd]);
+        return system.fsync(fd);
+    }
+    static int Rename(const char* from, const char* to)
+    {
+        std::ifstream in(lock, std::ios::binary);
+        lockAtRename.assign(std::istreambuf_iterator<char>(in), {});
+        calls.push_back(std::string("rename ") + from + " " + to);
+        return system.rename(from, to);
+    }
+};
+
+// The new file is on the disk before it takes the old one's place, and the
+// folder after, as a power cut could otherwise leave the file empty.
+TEST_P(SavedFiles, TheNewFileReachesTheDiskBeforeItIsRenamedIntoPlace)
+{
+    const fs::path saved = dir / "saved";
+    Write(saved, "old");
+    DiskCallsScope scope;
+    DiskLog::system = scope.System();
+    DiskLog::opened.clear();
+    DiskLog::calls.clear();
+    DiskLog::lock = dir / "saved.lock";
+    document::Disk() = {DiskLog::Open, DiskLog::Fsync, DiskLog::Rename};
+
+    ASSERT_TRUE(Save(saved));
+    EXPECT_EQ(Read(saved), Expected());
+    const auto& calls = DiskLog::calls;
+    const auto rename = std::find_if(calls.begin(), calls.end(), [&](const std::string& call) {
+        return call.rfind("rename ", 0) == 0 && call.ends_with(" " + saved.string());
+    });
+    ASSERT_NE(rename, calls.end()) << ::testing::PrintToString(calls);
+    const std::string temp = rename->substr(7, rename->size() - 8 - saved.string().size());
+    EXPECT_NE(std::find(calls.begin(), rename, "fsync " + temp), rename) << ::testing::PrintToString(calls);
+    EXPECT_NE(std::find(rename, calls.end(), "fsync " + dir.string()), calls.end())
+        << ::testing::PrintToString(calls);
+    // Held while it happens, the lock names this process and its host.
+    char host[256] = {};
+    ASSERT_EQ(gethostname(host, sizeof host - 1), 0);
+    EXPECT_EQ(DiskLog::lockAtRename, std::to_string(getpid()) + "\n" + host + "\n");
+}
+
+// A save cut off (the program killed, the machine off) leaves its new file,
+// and the backup's, beside the file. The next save removes them, but only
+// names the writer makes, and not one young enough to be another writer's
+// at work now.
+TEST_P(SavedFiles, WhatCutOffSavesLeftIsRemovedAtTheNextSave)
+{
+    const fs::path saved = dir / "saved";
+    Write(saved, "old");
+    const std::string tag = ".0123456789abcdef0123456789abcdef";
+    const std::vector<std::string> leftovers = {"saved" + tag + ".tmp", "saved" + tag + ".bak"};
+    const std::vector<std::string> kept = {
+        "saved.fedcba9876543210fedcba9876543210.tmp",  // too young
+        "saved.0123456789abcdef0123456789abcde.tmp",   // a digit short
+        "saved.0123456789ABCDEF0123456789ABCDEF.tmp",  // not our digits
+        "saved" + tag + ".tmp.mine",
+        "other" + tag + ".tmp",
+        "saved" + tag + ".old",
+    };
+    const auto old = fs::file_time_type::clock::now() - std::chrono::hours(1);
+    for (const std::string& name : leftovers)
+        Write(dir / name, "cut off");
+    for (const std::string& name : kept)
+        Write(dir / name, "not ours");
+    for (const std::string& name : leftovers)
+        fs::last_write_time(dir / name, old);
+    for (std::size_t i = 1; i < kept.size(); ++i)
+        fs::last_write_time(dir / kept[i], old);
+
+    ASSERT_TRUE(Save(saved));
+    std::vector<std::string> expected = kept;
+    expected.push_back("saved");
+    std::sort(expected.begin(), expected.end());
+    EXPECT_EQ(Listing(), expected);
+}
+
+// A lock left by a process that is gone is taken over at once, held and
+// given back, instead of waited on and written past.
+TEST_P(SavedFiles, ALockWhoseProcessIsGoneIsTakenOver)
+{
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0)
+        _exit(0);
+    ASSERT_EQ(waitpid(child, nullptr, 0), child);
+    char host[256] = {};
+    ASSERT_EQ(gethostname(host, sizeof host - 1), 0);
+    const fs::path saved = dir / "saved";
+    Write(saved, "old");
+    Write(dir / "saved.lock", std::to_string(child) + "\n" + host + "\n");
+
+    ASSERT_TRUE(Save(saved));
     EXPECT_EQ(Read(saved), Expected());
     EXPECT_EQ(Listing(), std::vector<std::string>{"saved"});
 }

@@ -18,6 +18,7 @@
 #include "document/text_decoding.h"
 #include "document/user_dir_file.h"
 #include "tests/support/fake_ports.h"
+#include "tests/support/special_files.h"
 
 namespace fs = std::filesystem;
 
@@ -279,7 +280,7 @@ TEST_F(UserDirFileTest, MigrationLeavesALinkToAPipeAlone)
 {
     const std::string oldBytes = std::string(kHeader) + "Old~145\r\r\n";
     Write(work / "userdir.doc", oldBytes);
-    ASSERT_EQ(mkfifo((root / "pipe").c_str(), 0666), 0);
+    ASSERT_TRUE(testsupport::MakeSpecialFile(testsupport::SpecialFile::Fifo, root / "pipe"));
     fs::create_symlink(root / "pipe", documents / "UserDir.kv");
 
     ASSERT_EQ(document::LoadUserDirectory(state, docs), UserDirResult::Ok);
@@ -485,7 +486,7 @@ TEST_F(UserDirFileTest, FileThatCannotBeReadOrWrittenIsLeftAlone)
         {"larger than 64 MB",
          [&] {
              Write(file, bytes);
-             fs::resize_file(file, (64u << 20) + 1);
+             fs::resize_file(file, kMaxUserDirFileBytes + 1);
          },
          UserDirResult::FileError},
         {"a folder", [&] { fs::create_directories(file / "inside"); }, UserDirResult::FileError},

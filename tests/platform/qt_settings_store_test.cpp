@@ -5,9 +5,6 @@
 #include <QSettings>
 #include <QTemporaryDir>
 
-#include <sys/stat.h>
-#include <sys/sysmacros.h>
-
 #include <algorithm>
 #include <filesystem>
 #include <functional>
@@ -16,6 +13,7 @@
 #include <vector>
 
 #include "platform/qt_settings_store.h"
+#include "tests/support/special_files.h"
 
 namespace {
 
@@ -161,6 +159,12 @@ TEST_F(QtSettingsStoreTest, FlushSaysWhetherTheFileWasWritten)
         {"no file yet", [] {}, true},
         {"malformed file", [&] { WriteFile(junk + "\n[Misc]\nvel=\"open\n[[[\n=5\n"); }, true},
         {"a folder in its place", [&] { ASSERT_TRUE(QDir().mkpath(path + QStringLiteral("/in the way"))); }, false},
+        {"far larger than a settings file",
+         [&] {
+             WriteFile("[Misc]\nvel=1\n");
+             std::filesystem::resize_file(Path(), platform::kMaxSettingsFileBytes + 1);
+         },
+         false},
     };
     for (const Row& row : rows) {
         QDir(path).removeRecursively();
@@ -184,10 +188,13 @@ TEST_F(QtSettingsStoreTest, OnlyARegularFileIsReadAndWritten)
         bool linked;
         bool written;
     };
-    // Only the superuser may make a device, here a copy of /dev/zero.
-    const auto device = [](const std::string& p) { return mknod(p.c_str(), S_IFCHR | 0666, makedev(1, 5)) == 0; };
-    const auto pipe = [](const std::string& p) { return mkfifo(p.c_str(), 0666) == 0; };
-    const auto folder = [](const std::string& p) { return QDir().mkpath(QString::fromStdString(p)); };
+    using testsupport::SpecialFile;
+    const auto special = [](SpecialFile kind) {
+        return [kind](const std::string& p) { return testsupport::MakeSpecialFile(kind, p); };
+    };
+    const auto device = special(SpecialFile::ZeroDevice);
+    const auto pipe = special(SpecialFile::Fifo);
+    const auto folder = special(SpecialFile::Folder);
     const auto file = [](const std::string& p) {
         WriteAt(p, "[Misc]\nvel=9\n");
         return true;
@@ -236,9 +243,32 @@ TEST_F(QtSettingsStoreTest, OnlyARegularFileIsReadAndWritten)
     }
 }
 
+// The desktop's configuration folder pointed elsewhere while a test runs.
+class ScopedConfigHome {
+public:
+    explicit ScopedConfigHome(const QString& folder)
+        : m_saved(qgetenv("XDG_CONFIG_HOME")), m_wasSet(qEnvironmentVariableIsSet("XDG_CONFIG_HOME"))
+    {
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(folder));
+    }
+    ~ScopedConfigHome()
+    {
+        if (m_wasSet)
+            qputenv("XDG_CONFIG_HOME", m_saved);
+        else
+            qunsetenv("XDG_CONFIG_HOME");
+    }
+    ScopedConfigHome(const ScopedConfigHome&) = delete;
+    ScopedConfigHome& operator=(const ScopedConfigHome&) = delete;
+
+private:
+    QByteArray m_saved;
+    bool m_wasSet;
+};
+
 TEST_F(QtSettingsStoreTest, DefaultStoreIsTheUsersConfFile)
 {
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir.path());
+    const ScopedConfigHome home(dir.path());
     {
         platform::QtSettingsStore store;
         EXPECT_EQ(store.Location(), dir.filePath(QStringLiteral("Varnoth/Tonalith.conf")).toStdString());
@@ -246,6 +276,138 @@ TEST_F(QtSettingsStoreTest, DefaultStoreIsTheUsersConfFile)
     }
     platform::QtSettingsStore store;
     EXPECT_EQ(store.ReadInt("Settings", "his_buf_sz"), 80);
+}
+
+// Finding the file opens no file: the company's file beside the folder
+// (Varnoth.conf), whatever stands there, is never opened, and the
+// settings are read and written as usual.
+TEST_F(QtSettingsStoreTest, NothingBesideTheSettingsFolderIsOpened)
+{
+    using testsupport::SpecialFile;
+    namespace fs = std::filesystem;
+    for (const SpecialFile kind :
+         {SpecialFile::Fifo, SpecialFile::ZeroDevice, SpecialFile::Folder, SpecialFile::LinkLoop}) {
+        SCOPED_TRACE(testsupport::Describe(kind));
+        const fs::path config = fs::path(dir.path().toStdString()) / testsupport::Describe(kind);
+        fs::create_directories(config / "Varnoth");
+        const fs::path company = config / "Varnoth.conf";
+        if (!testsupport::MakeSpecialFile(kind, company))
+            continue;
+        std::optional<testsupport::FifoOpenWatch> watch;
+        if (kind == SpecialFile::Fifo)
+            watch.emplace(company);
+        const ScopedConfigHome home(QString::fromStdString(config.string()));
+        {
+            platform::QtSettingsStore store;
+            EXPECT_EQ(store.Location(), (config / "Varnoth" / "Tonalith.conf").string());
+            store.WriteInt("Misc", "vel", 7);
+            EXPECT_TRUE(store.Flush());
+        }
+        EXPECT_EQ(platform::QtSettingsStore().ReadInt("Misc", "vel"), 7);
+        if (watch) {
+            EXPECT_FALSE(watch->Opened()) << "the company's file was opened";
+        }
+        EXPECT_EQ(fs::symlink_status(company).type(), testsupport::TypeOf(kind));
+    }
+}
+
+// Another instance wrote the file after this one read it: a save keeps its
+// keys, puts this one's changes over them, and reads back what is there.
+TEST_F(QtSettingsStoreTest, AFlushKeepsWhatAnotherInstanceWroteSince)
+{
+    WriteFile("[Misc]\nvel=1\ninstr=2\n");
+    platform::QtSettingsStore first(Path());
+    platform::QtSettingsStore second(Path());
+    first.WriteInt("Misc", "vel", 10);
+    first.WriteString("HTML", "title", "first");
+    second.WriteInt("Misc", "instr", 20);
+    second.WriteString("HTML", "title", "second");
+    ASSERT_TRUE(first.Flush());
+    ASSERT_TRUE(second.Flush());
+
+    EXPECT_EQ(second.ReadInt("Misc", "vel"), 10);
+    const platform::QtSettingsStore after(Path());
+    EXPECT_EQ(after.ReadInt("Misc", "vel"), 10);
+    EXPECT_EQ(after.ReadInt("Misc", "instr"), 20);
+    EXPECT_EQ(after.ReadString("HTML", "title"), "second");
+}
+
+// The text QSettings itself writes for the same settings.
+TEST_F(QtSettingsStoreTest, TheFileHoldsQSettingsOwnText)
+{
+    const std::string start = "[Misc]\nvel=1\n\n[Settings]\nnote_fnt=Times New Roman\n";
+    WriteFile(start);
+    {
+        platform::QtSettingsStore store(Path());
+        store.WriteInt("Misc", "vel", 3);
+        store.WriteString("Midi\\Output", "Name", "Port A, Port B");
+        store.WriteString("Window size", "Rect", "0010 0010 0500 0400");
+    }
+    QTemporaryDir other;
+    const QString reference = other.filePath(QStringLiteral("reference.ini"));
+    WriteAt(reference.toStdString(), start);
+    {
+        QSettings settings(reference, QSettings::IniFormat);
+        settings.setValue(QStringLiteral("Misc/vel"), 3);
+        settings.setValue(QStringLiteral("Midi\\Output/Name"), QStringLiteral("Port A, Port B"));
+        settings.setValue(QStringLiteral("Window size/Rect"), QStringLiteral("0010 0010 0500 0400"));
+    }
+    QFile file(reference);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(FileText(), file.readAll().toStdString());
+}
+
+// As the superuser too: a file without its write bit keeps its bytes and
+// its mode, and the save says it failed.
+TEST_F(QtSettingsStoreTest, AFileWithoutItsWriteBitIsLeftAlone)
+{
+    namespace fs = std::filesystem;
+    const std::string bytes = "[Misc]\nvel=9\n";
+    for (const fs::perms mode : {fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read,
+                                 fs::perms::none}) {
+        SCOPED_TRACE(static_cast<int>(mode));
+        fs::remove(Path());
+        WriteFile(bytes);
+        fs::permissions(Path(), mode);
+        {
+            platform::QtSettingsStore store(Path());
+            store.WriteInt("Misc", "vel", 3);
+            EXPECT_FALSE(store.Flush());
+        }
+        EXPECT_EQ(fs::status(Path()).permissions(), mode);
+        fs::permissions(Path(), fs::perms::owner_read, fs::perm_options::add);
+        EXPECT_EQ(FileText(), bytes);
+    }
+}
+
+// A lock beside the file that is no writer's lock, a folder or a pipe, is
+// neither waited on nor opened: the settings are not written, and say so.
+TEST_F(QtSettingsStoreTest, ALockThatCannotBeTakenLeavesTheFileAsItIs)
+{
+    using testsupport::SpecialFile;
+    namespace fs = std::filesystem;
+    const std::string bytes = "[Misc]\nvel=9\n";
+    const fs::path lock = Path() + ".lock";
+    for (const SpecialFile kind : {SpecialFile::Folder, SpecialFile::Fifo}) {
+        SCOPED_TRACE(testsupport::Describe(kind));
+        fs::remove_all(lock);
+        WriteFile(bytes);
+        ASSERT_TRUE(testsupport::MakeSpecialFile(kind, lock));
+        std::optional<testsupport::FifoOpenWatch> watch;
+        if (kind == SpecialFile::Fifo)
+            watch.emplace(lock);
+        {
+            platform::QtSettingsStore store(Path());
+            EXPECT_EQ(store.ReadInt("Misc", "vel"), 9);
+            store.WriteInt("Misc", "vel", 3);
+            EXPECT_FALSE(store.Flush());
+        }
+        if (watch) {
+            EXPECT_FALSE(watch->Opened()) << "the lock was opened";
+        }
+        EXPECT_EQ(FileText(), bytes);
+        EXPECT_EQ(fs::symlink_status(lock).type(), testsupport::TypeOf(kind));
+    }
 }
 
 }  // namespace
