@@ -116,7 +116,9 @@ QtSettingsStore::QtSettingsStore() : QtSettingsStore(UsersFile().toStdString()) 
 QtSettingsStore::QtSettingsStore(const std::string& iniPath)
     : m_path(QFileInfo(QString::fromStdString(iniPath)).absoluteFilePath())
 {
-    if (const std::optional<std::string> bytes = ReadSettingsFile(FsPath(m_path))) {
+    // A first start has no file: nothing to parse, so no private folder made.
+    const std::optional<std::string> bytes = ReadSettingsFile(FsPath(m_path));
+    if (bytes && !bytes->empty()) {
         PrivateIni ini(*bytes);
         if (ini.Settings())
             m_values = ini.All();
